@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Runs every test of Quillet on a Debian 12 machine, installing what is missing first:
+#   1. the portable core, natively, with its GoogleTest suite;
+#   2. the same core with AddressSanitizer and UndefinedBehaviorSanitizer;
+#   3. the 32-bit Windows program and its test programs (MinGW-w64), run under Wine on a
+#      private Xvfb display: the in-process suites and the end-to-end suite.
+# Exits non-zero on any failure. QUILLET_BUILD names the build folder (default: build).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${QUILLET_BUILD:-$root/build}
+jobs=$(nproc)
+
+bash "$root/scripts/install-deps.sh"
+
+echo "== native core"
+cmake -S "$root" -B "$build/native" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$build/native" -j"$jobs"
+ctest --test-dir "$build/native" --output-on-failure -j"$jobs"
+
+echo "== native core with sanitizers"
+cmake -S "$root" -B "$build/asan" -DCMAKE_BUILD_TYPE=Debug -DQUILLET_SANITIZE=ON \
+  -DQUILLET_BENCH=OFF >/dev/null
+cmake --build "$build/asan" -j"$jobs"
+ctest --test-dir "$build/asan" --output-on-failure -j"$jobs"
+
+echo "== Windows program under Wine"
+cmake -S "$root" -B "$build/win" -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-i686.cmake" >/dev/null
+cmake --build "$build/win" -j"$jobs"
+"$root/scripts/with-wine.sh" "$build/win" \
+  ctest --test-dir "$build/win" --output-on-failure -j"$jobs" --timeout 600

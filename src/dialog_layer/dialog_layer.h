@@ -1,0 +1,106 @@
+// The dialog layer: the program's thin layer over the Win32 window API. Every window of the
+// program is a dialog of this layer, built at run time from numbers, with one callback that
+// receives its messages. The program's texts are 8-bit (ANSI code page); the layer converts
+// them to UTF-16 for the platform and back.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+// A dialog callback: returns 0 to leave the message to the layer's default handling, any other
+// value to mark it handled.
+using DialogCallback = int32_t (*)(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Units mode of NewDialog: sizes and positions in pixels, the size being the client area.
+constexpr int kPixelMode = 2;
+
+// Stands for a missing value: as x or y of NewDialog (centre the dialog), as x or y of
+// ChooseOpenFile (default placement), and as a control id (the dialog itself).
+constexpr int32_t kMissingValue = INT32_MIN;  // 0x80000000
+
+// Control kinds of AddControl.
+enum ControlKind : int {
+  kPushButton = 1,
+  kLabel = 5,
+  kTextBox = 9,
+  kStatusBar = 20,
+  kListBox = 25,
+};
+
+// Colour markers of SetColors (besides real COLORREF values 0x00BBGGRR).
+constexpr int32_t kDefaultColor = -1;      // the platform's colour for the control type
+constexpr int32_t kTransparentColor = -2;  // background only
+
+// --- Process and thread set-up -----------------------------------------------------------
+
+// Registers the common-control classes and makes the layer's default fonts.
+void InitDialogLayer();
+// Makes this thread's settings (dialog font 1, conversion code page CP_ACP); false on failure.
+bool InitDialogLayerThread();
+// Releases this thread's settings (the thread-local storage).
+void ReleaseDialogLayerThread();
+// Releases the fonts.
+void ReleaseDialogLayer();
+
+// --- Text conversion: every text that crosses to the platform goes through these ---------
+
+std::wstring ToWide(const std::string& text);   // ANSI code page -> UTF-16
+std::string ToAnsi(const std::wstring& text);   // UTF-16 -> ANSI code page
+std::string ToAnsi(const wchar_t* text, int length);
+
+// --- Dialogs, controls and callbacks ------------------------------------------------------
+
+HWND NewDialog(int unitsMode, HWND owner, const std::string& caption, int x, int y, int width,
+               int height, DWORD style, DWORD extendedStyle);
+void AddControl(int kind, HWND dialog, int id, const std::string& text, int x, int y, int width,
+                int height, DWORD style, DWORD extendedStyle);
+// Returns when the dialog has been destroyed; the end value goes to *result when given.
+void ShowModal(HWND dialog, DialogCallback callback, int32_t* result);
+void ShowModeless(HWND dialog, DialogCallback callback);
+void DismissDialog(HWND dialog, int32_t endValue);
+void SetColors(HWND dialog, int32_t controlId, int32_t textColor, int32_t backgroundColor);
+void FocusControl(HWND dialog, int id);
+HWND ControlHandle(HWND dialog, int id);
+std::string GetControlText(HWND window);
+SIZE GetClientSize(HWND dialog, int32_t controlId);
+void SetControlSize(HWND dialog, int32_t controlId, int width, int height);
+HACCEL AttachAccelerators(HWND dialog, const std::vector<ACCEL>& records);
+
+// --- Dialog services ----------------------------------------------------------------------
+
+void SetStatusParts(HWND dialog, int statusId, const std::vector<int>& rightEdges);
+void SetStatusText(HWND dialog, int statusId, int part, int drawingStyle,
+                   const std::string& text);
+
+// List-box operations; positions count from 1.
+int ListAddItem(HWND dialog, int listId, const std::string& text);
+void ListReset(HWND dialog, int listId);
+void ListSelect(HWND dialog, int listId, int position);
+int ListSelected(HWND dialog, int listId);               // 0 when nothing is selected
+int32_t ListGetItemData(HWND dialog, int listId, int position);  // -1 (LB_ERR) when missing
+void ListSetItemData(HWND dialog, int listId, int position, int32_t value);
+void ListSetScrollWidth(HWND dialog, int listId, int pixels);   // LB_SETHORIZONTALEXTENT
+int ListCount(HWND dialog, int listId);
+std::string ListItemText(HWND dialog, int listId, int position);
+
+// A platform message box without owner; an empty caption shows kDefaultNoticeCaption.
+extern const char* const kDefaultNoticeCaption;
+int ShowNotice(const std::string& text, UINT style, const std::string& caption);
+
+// One filter pair of the open-file dialog: description and pattern.
+using FileFilter = std::pair<std::string, std::string>;
+struct OpenFileChoice {
+  std::string path;  // empty when cancelled
+  int count = 0;     // 0 when cancelled, else 1
+};
+OpenFileChoice ChooseOpenFile(HWND owner, int x, int y, const std::string& title,
+                              const std::string& initialFolder,
+                              const std::vector<FileFilter>& filter,
+                              const std::string& startName, const std::string& defaultExtension,
+                              DWORD flags);
+
+SIZE WorkAreaSize();

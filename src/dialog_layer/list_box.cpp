@@ -1,0 +1,56 @@
+// List-box operations with positions counted from 1 (the platform counts from 0).
+#include "dialog_layer/dialog_layer.h"
+
+namespace {
+
+LRESULT SendToList(HWND dialog, int listId, UINT message, WPARAM wParam, LPARAM lParam) {
+  return SendDlgItemMessageW(dialog, listId, message, wParam, lParam);
+}
+
+}  // namespace
+
+int ListAddItem(HWND dialog, int listId, const std::string& text) {
+  std::wstring wide = ToWide(text);
+  LRESULT index = SendToList(dialog, listId, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+  return static_cast<int>(index) + 1;
+}
+
+void ListReset(HWND dialog, int listId) { SendToList(dialog, listId, LB_RESETCONTENT, 0, 0); }
+
+void ListSelect(HWND dialog, int listId, int position) {
+  SendToList(dialog, listId, LB_SETCURSEL, static_cast<WPARAM>(position - 1), 0);
+}
+
+int ListSelected(HWND dialog, int listId) {
+  LRESULT index = SendToList(dialog, listId, LB_GETCURSEL, 0, 0);
+  return index == LB_ERR ? 0 : static_cast<int>(index) + 1;
+}
+
+int32_t ListGetItemData(HWND dialog, int listId, int position) {
+  return static_cast<int32_t>(
+      SendToList(dialog, listId, LB_GETITEMDATA, static_cast<WPARAM>(position - 1), 0));
+}
+
+void ListSetItemData(HWND dialog, int listId, int position, int32_t value) {
+  SendToList(dialog, listId, LB_SETITEMDATA, static_cast<WPARAM>(position - 1),
+             static_cast<LPARAM>(value));
+}
+
+void ListSetScrollWidth(HWND dialog, int listId, int pixels) {
+  SendToList(dialog, listId, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(pixels), 0);
+}
+
+int ListCount(HWND dialog, int listId) {
+  LRESULT count = SendToList(dialog, listId, LB_GETCOUNT, 0, 0);
+  return count == LB_ERR ? 0 : static_cast<int>(count);
+}
+
+std::string ListItemText(HWND dialog, int listId, int position) {
+  WPARAM index = static_cast<WPARAM>(position - 1);
+  LRESULT length = SendToList(dialog, listId, LB_GETTEXTLEN, index, 0);
+  if (length == LB_ERR) return {};
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  length = SendToList(dialog, listId, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+  if (length == LB_ERR) return {};
+  return ToAnsi(text.data(), static_cast<int>(length));
+}

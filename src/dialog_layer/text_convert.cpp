@@ -1,0 +1,26 @@
+// The two conversions through which every text crosses to and from the platform.
+#include "dialog_layer/dialog_layer.h"
+#include "dialog_layer/thread_settings.h"
+
+std::wstring ToWide(const std::string& text) {
+  if (text.empty()) return {};
+  UINT codePage = ConversionCodePage();
+  int size = static_cast<int>(text.size());
+  int length = MultiByteToWideChar(codePage, MB_PRECOMPOSED, text.data(), size, nullptr, 0);
+  std::wstring wide(static_cast<size_t>(length), L'\0');
+  MultiByteToWideChar(codePage, MB_PRECOMPOSED, text.data(), size, wide.data(), length);
+  return wide;
+}
+
+std::string ToAnsi(const wchar_t* text, int length) {
+  if (length <= 0) return {};
+  UINT codePage = ConversionCodePage();
+  int size = WideCharToMultiByte(codePage, 0, text, length, nullptr, 0, nullptr, nullptr);
+  std::string narrow(static_cast<size_t>(size), '\0');
+  WideCharToMultiByte(codePage, 0, text, length, narrow.data(), size, nullptr, nullptr);
+  return narrow;
+}
+
+std::string ToAnsi(const std::wstring& text) {
+  return ToAnsi(text.data(), static_cast<int>(text.size()));
+}

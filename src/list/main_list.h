@@ -1,0 +1,16 @@
+// The main list that list loading fills: control 101 of the main dialog, and the device
+// context on it that text measurement uses. Program-wide state, set when the main dialog
+// initialises and kept for the whole run.
+#pragma once
+
+#include <windows.h>
+
+constexpr int kMainListId = 101;
+
+struct MainListHandles {
+  HWND dialog = nullptr;         // the main dialog
+  HWND list = nullptr;           // its main list
+  HDC deviceContext = nullptr;   // GetDC of the main list, never released
+};
+
+extern MainListHandles gMainList;

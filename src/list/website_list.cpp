@@ -1,0 +1,5 @@
+#include "list/website_list.h"
+
+WebsiteList gWebsiteList;
+
+void ClearWebsiteList() { gWebsiteList = WebsiteList(); }
