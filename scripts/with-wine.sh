@@ -37,12 +37,17 @@ trap cleanup EXIT
 # A persistent server, and Wine's background services started here with their output going
 # nowhere: a service started by a test program would inherit the test's output pipe and keep
 # ctest waiting for it to close.
+# The server needs the prefix folder to exist; a fresh build tree has none yet.
+mkdir -p "$WINEPREFIX"
 wineserver -p
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wineboot -i </dev/null >/dev/null 2>&1 || true
 else
   wineboot </dev/null >/dev/null 2>&1 || true
 fi
+# No window manager runs on the private display: without this, Wine waits about two seconds
+# for one each time a visible top-level window is hidden or destroyed.
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 || true
 
 status=0
 "$@" || status=$?

@@ -5,6 +5,8 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>  // SBT_* drawing styles of SetStatusText
+#include <commdlg.h>   // OFN_* flags of ChooseOpenFile
 
 #include <cstdint>
 #include <string>
@@ -37,23 +39,27 @@ constexpr int32_t kTransparentColor = -2;  // background only
 
 // --- Process and thread set-up -----------------------------------------------------------
 
-// Registers the common-control classes and makes the layer's default fonts.
+// Registers the common-control classes (flags 0x706F, the status bar among them). The layer's
+// font descriptions are fixed: font 1, "MS Sans Serif" 8 pt, is every dialog's font.
 void InitDialogLayer();
 // Makes this thread's settings (dialog font 1, conversion code page CP_ACP); false on failure.
 bool InitDialogLayerThread();
 // Releases this thread's settings (the thread-local storage).
 void ReleaseDialogLayerThread();
-// Releases the fonts.
+// Releases what the layer still holds at the end of the process: records of windows that were
+// never destroyed, and their brushes.
 void ReleaseDialogLayer();
 
 // --- Text conversion: every text that crosses to the platform goes through these ---------
 
-std::wstring ToWide(const std::string& text);   // ANSI code page -> UTF-16
-std::string ToAnsi(const std::wstring& text);   // UTF-16 -> ANSI code page
+std::wstring ToWide(const std::string& text);  // ANSI code page -> UTF-16
+std::string ToAnsi(const std::wstring& text);  // UTF-16 -> ANSI code page
 std::string ToAnsi(const wchar_t* text, int length);
 
 // --- Dialogs, controls and callbacks ------------------------------------------------------
 
+// A hidden dialog whose client area is width x height pixels; x or y kMissingValue centres it
+// on the work area. Only kPixelMode is built: any other mode gives 0.
 HWND NewDialog(int unitsMode, HWND owner, const std::string& caption, int x, int y, int width,
                int height, DWORD style, DWORD extendedStyle);
 void AddControl(int kind, HWND dialog, int id, const std::string& text, int x, int y, int width,
@@ -73,21 +79,21 @@ HACCEL AttachAccelerators(HWND dialog, const std::vector<ACCEL>& records);
 // --- Dialog services ----------------------------------------------------------------------
 
 void SetStatusParts(HWND dialog, int statusId, const std::vector<int>& rightEdges);
-void SetStatusText(HWND dialog, int statusId, int part, int drawingStyle,
-                   const std::string& text);
+void SetStatusText(HWND dialog, int statusId, int part, int drawingStyle, const std::string& text);
 
 // List-box operations; positions count from 1.
 int ListAddItem(HWND dialog, int listId, const std::string& text);
 void ListReset(HWND dialog, int listId);
 void ListSelect(HWND dialog, int listId, int position);
-int ListSelected(HWND dialog, int listId);               // 0 when nothing is selected
+int ListSelected(HWND dialog, int listId);                       // 0 when nothing is selected
 int32_t ListGetItemData(HWND dialog, int listId, int position);  // -1 (LB_ERR) when missing
 void ListSetItemData(HWND dialog, int listId, int position, int32_t value);
-void ListSetScrollWidth(HWND dialog, int listId, int pixels);   // LB_SETHORIZONTALEXTENT
+void ListSetScrollWidth(HWND dialog, int listId, int pixels);  // LB_SETHORIZONTALEXTENT
 int ListCount(HWND dialog, int listId);
 std::string ListItemText(HWND dialog, int listId, int position);
 
-// A platform message box without owner; an empty caption shows kDefaultNoticeCaption.
+// A platform message box without owner; an empty caption shows kDefaultNoticeCaption
+// ("Quillet").
 extern const char* const kDefaultNoticeCaption;
 int ShowNotice(const std::string& text, UINT style, const std::string& caption);
 
@@ -99,8 +105,7 @@ struct OpenFileChoice {
 };
 OpenFileChoice ChooseOpenFile(HWND owner, int x, int y, const std::string& title,
                               const std::string& initialFolder,
-                              const std::vector<FileFilter>& filter,
-                              const std::string& startName, const std::string& defaultExtension,
-                              DWORD flags);
+                              const std::vector<FileFilter>& filter, const std::string& startName,
+                              const std::string& defaultExtension, DWORD flags);
 
 SIZE WorkAreaSize();

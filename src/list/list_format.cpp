@@ -4,7 +4,9 @@ namespace {
 
 constexpr size_t kMaxPathLength = 260;
 
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char LowerAscii(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool StartsWithLowered(std::string_view text, std::string_view lowerPrefix) {
   if (text.size() < lowerPrefix.size()) return false;
@@ -17,9 +19,11 @@ bool StartsWithLowered(std::string_view text, std::string_view lowerPrefix) {
 }  // namespace
 
 std::string_view ReadableBytes(std::string_view fileBytes) {
+  if (fileBytes.empty()) return fileBytes;  // memchr must not see a null pointer
   const void* mark = std::memchr(fileBytes.data(), kEndOfFileMark, fileBytes.size());
   if (!mark) return fileBytes;
-  return fileBytes.substr(0, static_cast<size_t>(static_cast<const char*>(mark) - fileBytes.data()));
+  return fileBytes.substr(0,
+                          static_cast<size_t>(static_cast<const char*>(mark) - fileBytes.data()));
 }
 
 bool IsEntryLine(std::string_view line) {

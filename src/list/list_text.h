@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,16 +17,20 @@ std::string ListTextOfEntries(const WebsiteList& list, const std::vector<int32_t
 // Calls onPiece(std::string_view) for each piece in order.
 template <typename OnPiece>
 void ForEachPiece(std::string_view text, OnPiece&& onPiece) {
-  size_t start = 0;
-  for (;;) {
-    size_t crlf = text.find("\r\n", start);
-    if (crlf == std::string_view::npos) {
-      onPiece(text.substr(start));
-      return;
+  const char* start = text.data();
+  const char* scan = start;
+  const char* end = start + text.size();
+  while (scan < end) {
+    const char* cr =
+        static_cast<const char*>(std::memchr(scan, '\r', static_cast<size_t>(end - scan)));
+    if (!cr) break;
+    scan = cr + 1;
+    if (scan < end && *scan == '\n') {
+      onPiece(std::string_view(start, static_cast<size_t>(cr - start)));
+      start = ++scan;
     }
-    onPiece(text.substr(start, crlf - start));
-    start = crlf + 2;
   }
+  onPiece(std::string_view(start, static_cast<size_t>(end - start)));
 }
 
 // The bytes a list file gets for a list text: every piece followed by CR LF, then one more

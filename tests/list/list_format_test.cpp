@@ -27,7 +27,7 @@ TEST(FileLines, EndAtCrLfOrLoneCrButNotAtLoneLf) {
 
 TEST(FileLines, StopAtCtrlZ) {
   EXPECT_EQ(Lines("a\r\nb\x1A\r\nc"), (Strings{"a", "b"}));
-  EXPECT_EQ(Lines("\x1A" "abc"), Strings{});
+  EXPECT_EQ(Lines(std::string("\x1A") + "abc"), Strings{});
   EXPECT_EQ(Lines(std::string("a\0b", 3)), (Strings{std::string("a\0b", 3)}));
 }
 
@@ -80,10 +80,10 @@ TEST(TextExtension, OnlyDotTxtInAnyCase) {
   std::string tooLong = "C:\\" + std::string(253, 'a') + ".txt";
   ASSERT_EQ(tooLong.size(), 260u);
   EXPECT_TRUE(HasTextExtension(tooLong));
-  for (std::string path : {std::string(""), std::string("list.txt.bak"), std::string("list"),
-                           std::string("list."), std::string("C:\\a.txt\\list"),
-                           std::string("C:\\dir.txt\\"), std::string("a.txt:"),
-                           std::string(".txtx"), "C:\\" + std::string(254, 'a') + ".txt"}) {
+  for (std::string path :
+       {std::string(""), std::string("list.txt.bak"), std::string("list"), std::string("list."),
+        std::string("C:\\a.txt\\list"), std::string("C:\\dir.txt\\"), std::string("a.txt:"),
+        std::string(".txtx"), "C:\\" + std::string(254, 'a') + ".txt"}) {
     EXPECT_FALSE(HasTextExtension(path)) << path;
   }
 }

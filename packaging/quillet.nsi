@@ -1,0 +1,154 @@
+; Installer of Quillet, built on Linux with NSIS 3 (makensis):
+;   makensis -DQUILLET_EXE=<path of quillet.exe> -DOUT_FILE=<path of the setup .exe> quillet.nsi
+;
+; Installs quillet.exe into "<Program Files>\Brelmont\myQuillet\" (the 32-bit Program Files
+; folder), where the program keeps its list in "<ProgramData>\Brelmont\myQuillet\" instead of
+; its own folder. The program never creates that folder, so the installer does and lets
+; ordinary users change the list in it. Uninstalling removes only what was installed: the
+; list file, and with it the data folder, stays.
+;
+; Silent: "setup.exe /S" installs, "uninstall.exe /S" uninstalls.
+
+Unicode true
+RequestExecutionLevel admin
+SetCompressor /SOLID lzma
+ManifestSupportedOS all
+
+!ifndef QUILLET_EXE
+  !error "Define QUILLET_EXE: the quillet.exe to install"
+!endif
+!ifndef OUT_FILE
+  !error "Define OUT_FILE: the installer to write"
+!endif
+
+!define VERSION "1.02"
+!define PUBLISHER "Brelmont"
+!define PROGRAM_CAPTION "Quillet - ver ${VERSION}"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Brelmont myQuillet"
+; Valid only after SetShellVarContext all, when $APPDATA names the common application-data
+; folder (ProgramData).
+!define DATA_DIR "$APPDATA\Brelmont\myQuillet"
+; Well-known SID of the local group Users.
+!define USERS_SID "*S-1-5-32-545"
+
+Name "Quillet ${VERSION}"
+OutFile "${OUT_FILE}"
+; The program recognises only this folder as its installation folder, so it is not offered
+; for change (see .onInit).
+InstallDir "$PROGRAMFILES32\Brelmont\myQuillet"
+ShowInstDetails show
+ShowUninstDetails show
+
+VIProductVersion "1.0.2.0"
+VIAddVersionKey /LANG=1033 "ProductName" "Quillet"
+VIAddVersionKey /LANG=1033 "CompanyName" "${PUBLISHER}"
+VIAddVersionKey /LANG=1033 "FileDescription" "Quillet ${VERSION} Setup"
+VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) ${PUBLISHER}"
+
+!include MUI2.nsh
+!include LogicLib.nsh
+!include FileFunc.nsh
+
+!define MUI_ABORTWARNING
+!insertmacro MUI_PAGE_WELCOME
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "English"
+
+; Waits while Quillet's main dialog is open: its program file cannot be replaced or deleted
+; while it runs. Asks the user to close it; a silent run gives up at once.
+!macro WaitUntilQuilletClosed UN
+  Function ${UN}WaitUntilQuilletClosed
+    ${Do}
+      System::Call 'user32::FindWindowW(p 0, w "${PROGRAM_CAPTION}") p .r0'
+      ${If} $0 = 0
+        Return
+      ${EndIf}
+      MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
+        "Quillet is running. Close it, then choose Retry." /SD IDCANCEL IDRETRY retry
+      SetErrorLevel 2
+      Quit
+      retry:
+    ${Loop}
+  FunctionEnd
+!macroend
+!insertmacro WaitUntilQuilletClosed ""
+!insertmacro WaitUntilQuilletClosed "un."
+
+Function .onInit
+  SetShellVarContext all
+  ; Also overrides /D=: from any other folder the program would keep its list next to
+  ; itself, where ordinary users cannot write.
+  StrCpy $INSTDIR "$PROGRAMFILES32\Brelmont\myQuillet"
+  UserInfo::GetAccountType
+  Pop $0
+  ${If} $0 != "Admin"
+    MessageBox MB_OK|MB_ICONSTOP "Installing Quillet needs administrator rights." /SD IDOK
+    SetErrorLevel 740 ; ERROR_ELEVATION_REQUIRED
+    Quit
+  ${EndIf}
+  Call WaitUntilQuilletClosed
+FunctionEnd
+
+Function GrantUsersModifyOnDataDir
+  ; (OI)(CI)M: modify rights for Users, inherited by the list file and anything else created
+  ; in the folder, so that every user of the computer can save the shared list.
+  nsExec::ExecToLog '"$SYSDIR\icacls.exe" "${DATA_DIR}" /grant ${USERS_SID}:(OI)(CI)M'
+  Pop $0
+  ${If} $0 != 0
+    DetailPrint "icacls ended with $0"
+    MessageBox MB_OK|MB_ICONEXCLAMATION \
+      "Users could not be given the right to change files in ${DATA_DIR}.$\r$\n\
+Only administrators may be able to save the website list." /SD IDOK
+  ${EndIf}
+FunctionEnd
+
+Function WriteUninstallEntry
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "Quillet"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\quillet.exe"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+  ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
+FunctionEnd
+
+Section "Quillet" SecProgram
+  SectionIn RO
+  SetOutPath "$INSTDIR"
+  File "/oname=quillet.exe" "${QUILLET_EXE}"
+  WriteUninstaller "$INSTDIR\uninstall.exe"
+
+  CreateDirectory "${DATA_DIR}"
+  Call GrantUsersModifyOnDataDir
+
+  CreateShortcut "$SMPROGRAMS\Quillet.lnk" "$INSTDIR\quillet.exe" "" "$INSTDIR\quillet.exe" 0 \
+    SW_SHOWNORMAL "" "Your list of websites"
+  Call WriteUninstallEntry
+SectionEnd
+
+Function un.onInit
+  SetShellVarContext all
+  Call un.WaitUntilQuilletClosed
+FunctionEnd
+
+Section "Uninstall"
+  Delete "$SMPROGRAMS\Quillet.lnk"
+  Delete "$INSTDIR\quillet.exe"
+  Delete "$INSTDIR\uninstall.exe"
+  ; RMDir without /r removes a folder only when it is empty: nothing that the installer did not
+  ; put there is ever deleted, and a saved list keeps its folder.
+  RMDir "$INSTDIR"
+  RMDir "$PROGRAMFILES32\Brelmont"
+  RMDir "${DATA_DIR}"
+  RMDir "$APPDATA\Brelmont"
+  DeleteRegKey HKLM "${UNINSTALL_KEY}"
+SectionEnd

@@ -1,0 +1,14 @@
+// AttachAccelerators: the keyboard shortcuts that the modal loop translates for a dialog.
+#include "dialog_layer/dialog_layer.h"
+#include "dialog_layer/window_records.h"
+
+HACCEL AttachAccelerators(HWND dialog, const std::vector<ACCEL>& records) {
+  WindowRecord* record = FindDialogRecord(dialog);
+  if (!record) return nullptr;
+  if (record->accelerators) DestroyAcceleratorTable(record->accelerators);
+  record->accelerators = nullptr;
+  if (records.empty()) return nullptr;
+  std::vector<ACCEL> copy = records;  // the platform takes a non-const array
+  record->accelerators = CreateAcceleratorTableW(copy.data(), static_cast<int>(copy.size()));
+  return record->accelerators;
+}

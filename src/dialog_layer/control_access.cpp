@@ -1,0 +1,45 @@
+// Reaching a dialog's controls: handle, text, size and keyboard focus.
+#include "dialog_layer/dialog_layer.h"
+#include "dialog_layer/window_records.h"
+
+namespace {
+
+// The dialog of the layer that holds the window, following the records' parents.
+HWND OwningDialog(HWND window, HWND fallback) {
+  const WindowRecord* record = FindRecord(window);
+  while (record && record->kind != kDialogKind) record = FindRecord(record->parent);
+  return record ? record->window : fallback;
+}
+
+}  // namespace
+
+HWND ControlHandle(HWND dialog, int id) {
+  return GetDlgItem(dialog, id);
+}
+
+void FocusControl(HWND dialog, int id) {
+  HWND control = ControlHandle(dialog, id);
+  if (!control) return;
+  SetForegroundWindow(OwningDialog(control, dialog));
+  SetFocus(control);
+}
+
+std::string GetControlText(HWND window) {
+  int length = GetWindowTextLengthW(window);
+  if (length <= 0) return {};
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  int copied = GetWindowTextW(window, text.data(), length + 1);
+  return ToAnsi(text.data(), copied);
+}
+
+SIZE GetClientSize(HWND dialog, int32_t controlId) {
+  RECT client = {0, 0, 0, 0};
+  HWND target = TargetWindow(dialog, controlId);
+  if (target) GetClientRect(target, &client);
+  return {client.right, client.bottom};
+}
+
+void SetControlSize(HWND dialog, int32_t controlId, int width, int height) {
+  HWND target = TargetWindow(dialog, controlId);
+  if (target) SetWindowPos(target, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
+}

@@ -1,0 +1,107 @@
+// NewDialog: a hidden dialog made from an in-memory template, then sized so that its client
+// area has exactly the size asked for and placed on the screen.
+#include "dialog_layer/dialog_layer.h"
+#include "dialog_layer/dialog_procedure.h"
+#include "dialog_layer/dialog_template.h"
+#include "dialog_layer/thread_settings.h"
+#include "dialog_layer/window_records.h"
+
+namespace {
+
+// WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_SETFONT | DS_NOFAILCREATE | DS_3DLOOK
+constexpr DWORD kDefaultDialogStyle = 0x80C000D4;
+
+bool IsCentreRequest(int x, int y) {
+  return x == kMissingValue || y == kMissingValue;
+}
+
+DWORD DialogStyle(DWORD style, HWND owner, bool centre) {
+  if (style == 0) style = kDefaultDialogStyle;
+  style |= DS_SETFONT | DS_NOFAILCREATE | DS_3DLOOK;
+  style &= ~(WS_VISIBLE | DS_SYSMODAL);
+  if (centre) style |= DS_CENTER;
+  if (style & WS_CHILD) {
+    style &= ~(WS_POPUP | DS_ABSALIGN);
+    if (!owner) style = (style & ~WS_CHILD) | WS_POPUP;
+  }
+  return style;
+}
+
+int ShowStateOf(DWORD requestedStyle) {
+  if (requestedStyle & WS_MAXIMIZE) return SW_MAXIMIZE;
+  if (requestedStyle & WS_MINIMIZE) return SW_MINIMIZE;
+  return SW_SHOW;
+}
+
+SIZE FrameSize(HWND window) {
+  RECT outer;
+  RECT client;
+  GetWindowRect(window, &outer);
+  GetClientRect(window, &client);
+  return {(outer.right - outer.left) - client.right, (outer.bottom - outer.top) - client.bottom};
+}
+
+// Half of the free room, rounded down, or 0 when the window does not fit.
+int CentredStart(int low, int high, int size) {
+  int room = low + high - size;
+  return room < 0 ? 0 : room / 2;
+}
+
+POINT DialogPosition(HWND owner, DWORD style, int x, int y, SIZE windowSize) {
+  if (style & DS_CENTER) {
+    RECT area;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    return {CentredStart(area.left, area.right, windowSize.cx),
+            CentredStart(area.top, area.bottom, windowSize.cy)};
+  }
+  POINT position = {x, y};
+  if (owner && !(style & (WS_CHILD | DS_ABSALIGN))) {
+    POINT origin = {0, 0};
+    ClientToScreen(owner, &origin);
+    position.x += origin.x;
+    position.y += origin.y;
+  }
+  return position;
+}
+
+// Gives the window a client area of width x height pixels and moves it into place.
+void PlaceInPixels(HWND dialog, HWND owner, DWORD style, int x, int y, int width, int height) {
+  SIZE frame = FrameSize(dialog);
+  SIZE windowSize = {width + frame.cx, height + frame.cy};
+  POINT position = DialogPosition(owner, style, x, y, windowSize);
+  constexpr UINT kPlaceFlags = SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE | SWP_NOCOPYBITS |
+                               SWP_NOOWNERZORDER | SWP_NOSENDCHANGING;  // 0x71C
+  SetWindowPos(dialog, nullptr, position.x, position.y, windowSize.cx, windowSize.cy, kPlaceFlags);
+}
+
+HWND CreateFromTemplate(HWND owner, DWORD style, DWORD extendedStyle, int x, int y, int width,
+                        int height) {
+  std::vector<WORD> words =
+      BuildDialogTemplate(style, extendedStyle, x, y, width, height, LayerFont(DialogFontNumber()));
+  auto dialogTemplate = reinterpret_cast<LPCDLGTEMPLATEW>(words.data());
+  return CreateDialogIndirectParamW(GetModuleHandleW(nullptr), dialogTemplate, owner,
+                                    LayerDialogProcedure, 0);
+}
+
+}  // namespace
+
+HWND NewDialog(int unitsMode, HWND owner, const std::string& caption, int x, int y, int width,
+               int height, DWORD style, DWORD extendedStyle) {
+  // Only pixel mode is built; any other mode fails instead of giving wrong sizes.
+  if (unitsMode != kPixelMode) return nullptr;
+  DWORD finalStyle = DialogStyle(style, owner, IsCentreRequest(x, y));
+  HWND dialog = CreateFromTemplate(owner, finalStyle, extendedStyle, x, y, width, height);
+  if (!dialog) return nullptr;
+  PlaceInPixels(dialog, owner, finalStyle, x, y, width, height);
+  SetWindowTextW(dialog, ToWide(caption).c_str());
+  WindowRecord record;
+  record.window = dialog;
+  record.parent = owner;
+  record.modeFlags = kPixelModeFlag;
+  record.showState = ShowStateOf(style);
+  record.style = finalStyle;
+  record.extendedStyle = extendedStyle;
+  record.font = reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0));
+  AddRecord(record);
+  return dialog;
+}

@@ -1,0 +1,96 @@
+// The dialog procedure shared by every dialog of the layer. It hands each message to the
+// dialog's callback; a non-zero answer from the callback finishes the message, 0 leaves it to
+// the layer's default handling below.
+#include "dialog_layer/dialog_procedure.h"
+
+#include "dialog_layer/colors.h"
+#include "dialog_layer/dialog_layer.h"
+#include "dialog_layer/window_records.h"
+
+namespace {
+
+HWND gActiveDialog = nullptr;
+
+INT_PTR RememberActivation(HWND dialog, WPARAM wParam) {
+  gActiveDialog = LOWORD(wParam) == WA_INACTIVE ? nullptr : dialog;
+  return 0;
+}
+
+int32_t CallCallback(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  const WindowRecord* record = FindDialogRecord(dialog);
+  if (!record || !record->callback) return 0;
+  return record->callback(dialog, message, wParam, lParam);
+}
+
+// The callback's answer also becomes the message result, unless one was set already.
+INT_PTR FinishHandled(HWND dialog, int32_t result) {
+  if (GetWindowLongPtrW(dialog, DWLP_MSGRESULT) == 0) {
+    SetWindowLongPtrW(dialog, DWLP_MSGRESULT, result);
+  }
+  return result;
+}
+
+INT_PTR ReleaseRecords(HWND dialog) {
+  ReleaseDialogRecords(dialog);
+  return TRUE;
+}
+
+INT_PTR CloseOnSystemCommand(HWND dialog, WPARAM wParam) {
+  if ((wParam & 0xFFF0) != SC_CLOSE) return FALSE;
+  DismissDialog(dialog, 0);
+  return TRUE;
+}
+
+// Controls such as the status bar place themselves again when they get their dialog's size.
+INT_PTR ForwardSize(HWND dialog, WPARAM wParam, LPARAM lParam) {
+  for (HWND control : ControlsOf(dialog)) SendMessageW(control, WM_SIZE, wParam, lParam);
+  return 0;
+}
+
+INT_PTR DefaultHandling(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_NCDESTROY:
+      return ReleaseRecords(dialog);
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+      return AnswerControlColor(message, reinterpret_cast<HDC>(wParam),
+                                reinterpret_cast<HWND>(lParam));
+    case WM_SYSCOMMAND:
+      return CloseOnSystemCommand(dialog, wParam);
+    case WM_SIZE:
+      return ForwardSize(dialog, wParam, lParam);
+    default:
+      return FALSE;
+  }
+}
+
+INT_PTR RouteToCallback(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  int32_t result = CallCallback(dialog, message, wParam, lParam);
+  // Records are released on WM_NCDESTROY whatever the callback answers: a record left behind
+  // would outlive its window and could be mistaken for a later window with the same handle.
+  if (message == WM_NCDESTROY) ReleaseDialogRecords(dialog);
+  if (result != 0) return FinishHandled(dialog, result);
+  return DefaultHandling(dialog, message, wParam, lParam);
+}
+
+}  // namespace
+
+INT_PTR CALLBACK LayerDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      return FALSE;  // no initial focus; the callback gets the layer's own initialisation call
+    case WM_ACTIVATE:
+      return RememberActivation(dialog, wParam);
+    default:
+      return RouteToCallback(dialog, message, wParam, lParam);
+  }
+}
+
+HWND ActiveLayerDialog() {
+  return gActiveDialog;
+}

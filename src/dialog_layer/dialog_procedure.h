@@ -1,0 +1,9 @@
+// The one dialog procedure of every dialog of the layer.
+#pragma once
+
+#include <windows.h>
+
+INT_PTR CALLBACK LayerDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The dialog of the layer that was activated last (nullptr when it was deactivated).
+HWND ActiveLayerDialog();

@@ -1,0 +1,12 @@
+// The default fonts. Only font 1 is used by the program: every dialog and control gets it.
+#include "dialog_layer/fonts.h"
+
+namespace {
+
+constexpr FontDescription kDialogFont = {8, 400, false, 0, 0, L"MS Sans Serif"};
+
+}  // namespace
+
+const FontDescription& LayerFont(int) {
+  return kDialogFont;
+}

@@ -1,0 +1,38 @@
+#include "dialogs/edit_box.h"
+
+namespace {
+
+LRESULT SendToEdit(HWND editBox, UINT message, WPARAM wParam, LPARAM lParam) {
+  return SendMessageA(editBox, message, wParam, lParam);
+}
+
+}  // namespace
+
+int EditLineStart(HWND editBox, int line) {
+  return static_cast<int>(SendToEdit(editBox, EM_LINEINDEX, static_cast<WPARAM>(line), 0));
+}
+
+int EditLineLength(HWND editBox, int characterIndex) {
+  return static_cast<int>(
+      SendToEdit(editBox, EM_LINELENGTH, static_cast<WPARAM>(characterIndex), 0));
+}
+
+int EditCaretLine(HWND editBox) {
+  return static_cast<int>(SendToEdit(editBox, EM_LINEFROMCHAR, static_cast<WPARAM>(-1), 0));
+}
+
+void EditSelect(HWND editBox, int first, int end) {
+  SendToEdit(editBox, EM_SETSEL, static_cast<WPARAM>(first), static_cast<LPARAM>(end));
+}
+
+void EditScrollLines(HWND editBox, int lines) {
+  SendToEdit(editBox, EM_LINESCROLL, 0, static_cast<LPARAM>(lines));
+}
+
+bool EditIsModified(HWND editBox) {
+  return SendToEdit(editBox, EM_GETMODIFY, 0, 0) != 0;
+}
+
+void EditSetModified(HWND editBox, bool modified) {
+  SendToEdit(editBox, EM_SETMODIFY, modified ? TRUE : FALSE, 0);
+}

@@ -1,0 +1,18 @@
+// The edit-box messages the list editor needs, one verb each. Character indexes and line
+// numbers are the edit box's own: both count from 0.
+#pragma once
+
+#include <windows.h>
+
+// Index of the first character of a line; line -1 is the line that holds the caret.
+// -1 when the line does not exist.
+int EditLineStart(HWND editBox, int line);
+// Length, without its line break, of the line that holds the given character.
+int EditLineLength(HWND editBox, int characterIndex);
+// The line that holds the caret, or the start of the selection when there is one.
+int EditCaretLine(HWND editBox);
+void EditSelect(HWND editBox, int first, int end);
+// Scrolls the text by the given number of lines (negative: up).
+void EditScrollLines(HWND editBox, int lines);
+bool EditIsModified(HWND editBox);
+void EditSetModified(HWND editBox, bool modified);

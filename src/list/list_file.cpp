@@ -1,0 +1,124 @@
+// Loading a list file into the website list and the main list, and measuring display texts
+// as the main list draws them.
+#include "list/list_file.h"
+
+#include <algorithm>
+
+#include "dialog_layer/dialog_layer.h"
+#include "list/list_file_access.h"
+#include "list/list_format.h"
+#include "list/list_parse.h"
+#include "list/main_list.h"
+#include "list/website_list.h"
+
+namespace {
+
+// Room after the widest text, so that its last character is not flush with the edge.
+constexpr int kScrollWidthMargin = 8;
+
+void ShowLoadNotice(const std::string& text) {
+  ShowNotice(text, MB_ICONERROR | MB_OK, "");
+}
+
+std::string UnreadableNotice(const std::string& path) {
+  return "The list file could not be read:\n" + path;
+}
+
+// Keeps the main list's font selected into its device context while it lives, so that a
+// whole list is measured with one selection. Without a font of its own, the device context's
+// current font is measured.
+struct MainListFontSelection {
+  HGDIOBJ previousFont = nullptr;
+
+  MainListFontSelection() {
+    HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageW(gMainList.list, WM_GETFONT, 0, 0));
+    if (font && gMainList.deviceContext) previousFont = SelectObject(gMainList.deviceContext, font);
+  }
+  ~MainListFontSelection() {
+    if (previousFont) SelectObject(gMainList.deviceContext, previousFont);
+  }
+  MainListFontSelection(const MainListFontSelection&) = delete;
+  MainListFontSelection& operator=(const MainListFontSelection&) = delete;
+};
+
+int MeasureWithSelectedFont(std::string_view text) {
+  SIZE extent = {0, 0};
+  if (!GetTextExtentPoint32A(gMainList.deviceContext, text.data(), static_cast<int>(text.size()),
+                             &extent)) {
+    return 0;
+  }
+  return extent.cx;
+}
+
+// Adds one item per entry, each carrying its entry number; returns the widest display text.
+int FillMainList(int32_t entryCount) {
+  MainListFontSelection selection;
+  int widest = 0;
+  for (int32_t entry = 1; entry <= entryCount; ++entry) {
+    std::string shown(DisplayText(EntryUrl(gWebsiteList, entry), EntryName(gWebsiteList, entry)));
+    widest = std::max(widest, MeasureWithSelectedFont(shown));
+    int position = ListAddItem(gMainList.dialog, kMainListId, shown);
+    ListSetItemData(gMainList.dialog, kMainListId, position, entry);
+  }
+  return widest;
+}
+
+// The position at which the entry now stands; 0 when no item carries it.
+int32_t PositionOfEntry(int32_t entry, int32_t entryCount) {
+  for (int32_t position = 1; position <= entryCount; ++position) {
+    if (ListGetItemData(gMainList.dialog, kMainListId, position) == entry) return position;
+  }
+  return 0;
+}
+
+// The current position names an entry to select, unless the latest normalisation found
+// duplicates: then it is a position already.
+int32_t PositionToSelect(int32_t entryCount) {
+  int32_t candidate = gWebsiteList.currentPosition;
+  if (gWebsiteList.duplicateTally == 0) {
+    int32_t position = PositionOfEntry(candidate, entryCount);
+    if (position > 0) candidate = position;
+  }
+  return std::max(1, std::min(entryCount, candidate));
+}
+
+void SelectLoadedPosition(int32_t entryCount) {
+  int32_t position = PositionToSelect(entryCount);
+  ListSelect(gMainList.dialog, kMainListId, position);
+  gWebsiteList.currentPosition = position;
+}
+
+}  // namespace
+
+int MeasureTextWidth(const std::string& text) {
+  MainListFontSelection selection;
+  return MeasureWithSelectedFont(text);
+}
+
+LoadOutcome LoadListFile() {
+  const std::string path = gWebsiteList.listFilePath;
+  gWebsiteList.entryCount = 0;
+  gWebsiteList.listFileUnread = false;
+  if (!HasTextExtension(path)) {
+    ShowLoadNotice("Selected file is not a text file");
+    return LoadOutcome::kNotTextFile;
+  }
+  ListReset(gMainList.dialog, kMainListId);
+  FileRead file = ReadWholeFile(path);
+  if (file.status == FileReadStatus::kUnreadable) {
+    gWebsiteList.listFileUnread = true;
+    ShowLoadNotice(UnreadableNotice(path));
+    return LoadOutcome::kUnreadable;
+  }
+  int32_t entryCount = ParseListBytes(file.bytes, gWebsiteList.urls, gWebsiteList.names);
+  file.bytes = std::string();  // the entries hold what is needed; free the copy now
+  int widest = FillMainList(entryCount);
+  gWebsiteList.entryCount = entryCount;
+  if (entryCount == 0) {
+    ShowLoadNotice("File contains no websites");
+    return LoadOutcome::kNoWebsites;
+  }
+  ListSetScrollWidth(gMainList.dialog, kMainListId, widest + kScrollWidthMargin);
+  SelectLoadedPosition(entryCount);
+  return LoadOutcome::kLoaded;
+}

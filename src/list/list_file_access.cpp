@@ -1,0 +1,128 @@
+// Whole-file reading and replacing with the Win32 file API.
+#include "list/list_file_access.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <new>
+
+#include "dialog_layer/dialog_layer.h"
+
+namespace {
+
+// A 32-bit program cannot hold much more in one piece; larger files count as unreadable.
+constexpr int64_t kLargestReadableFile = int64_t{1} << 30;
+// ReadFile and WriteFile take 32-bit counts; files are moved in pieces of at most this size.
+constexpr size_t kLargestTransfer = size_t{1} << 30;
+// Names tried for the new file beside the target before giving up.
+constexpr int kTemporaryNameAttempts = 64;
+
+bool IsExistingFile(const std::wstring& path) {
+  DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool ReadAll(HANDLE file, std::string& bytes) {
+  LARGE_INTEGER size;
+  if (!GetFileSizeEx(file, &size) || size.QuadPart > kLargestReadableFile) return false;
+  try {
+    bytes.resize(static_cast<size_t>(size.QuadPart));
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+  size_t filled = 0;
+  while (filled < bytes.size()) {
+    DWORD wanted = static_cast<DWORD>(std::min(bytes.size() - filled, kLargestTransfer));
+    DWORD read = 0;
+    if (!ReadFile(file, bytes.data() + filled, wanted, &read, nullptr)) return false;
+    if (read == 0) break;  // the file is shorter than its size said
+    filled += read;
+  }
+  bytes.resize(filled);
+  return true;
+}
+
+bool WriteAll(HANDLE file, std::string_view bytes) {
+  size_t done = 0;
+  while (done < bytes.size()) {
+    DWORD wanted = static_cast<DWORD>(std::min(bytes.size() - done, kLargestTransfer));
+    DWORD written = 0;
+    if (!WriteFile(file, bytes.data() + done, wanted, &written, nullptr)) return false;
+    if (written != wanted) return false;
+    done += written;
+  }
+  return true;
+}
+
+// The folder part of a path, separator included; empty for a bare file name.
+std::wstring FolderOf(const std::wstring& path) {
+  size_t separator = path.find_last_of(L"\\/:");
+  return separator == std::wstring::npos ? std::wstring() : path.substr(0, separator + 1);
+}
+
+// Creates a new, empty file with a name of its own in the folder of the target, so that it
+// can later be moved over the target without crossing volumes. Never opens an existing file.
+HANDLE CreateFileBeside(const std::wstring& target, std::wstring& created) {
+  std::wstring stem = FolderOf(target) + L"~ql" + std::to_wstring(GetCurrentProcessId()) + L"-";
+  for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
+    created = stem + std::to_wstring(attempt) + L".tmp";
+    HANDLE file = CreateFileW(created.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) return file;
+    DWORD error = GetLastError();
+    if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) break;
+  }
+  created.clear();
+  return INVALID_HANDLE_VALUE;
+}
+
+// Writes the bytes into a new file beside the target and flushes them to disk; the name of
+// the new file goes to written. False, with nothing left behind, when any step fails.
+bool WriteFileBeside(const std::wstring& target, std::string_view bytes, std::wstring& written) {
+  HANDLE file = CreateFileBeside(target, written);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  bool complete = WriteAll(file, bytes) && FlushFileBuffers(file);
+  complete = CloseHandle(file) && complete;
+  if (!complete) DeleteFileW(written.c_str());
+  return complete;
+}
+
+}  // namespace
+
+FileRead ReadWholeFile(const std::string& path) {
+  std::wstring widePath = ToWide(path);
+  FileRead result;
+  HANDLE file = CreateFileW(widePath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    result.status =
+        IsExistingFile(widePath) ? FileReadStatus::kUnreadable : FileReadStatus::kMissing;
+    return result;
+  }
+  bool complete = ReadAll(file, result.bytes);
+  CloseHandle(file);
+  result.status = complete ? FileReadStatus::kRead : FileReadStatus::kUnreadable;
+  if (!complete) result.bytes.clear();
+  return result;
+}
+
+FileWriteStatus ReplaceWholeFile(const std::string& path, std::string_view bytes) {
+  std::wstring target = ToWide(path);
+  // Checked here because the platform does not always enforce it (an administrator, or root
+  // under Wine, may write over a read-only file).
+  DWORD attributes = GetFileAttributesW(target.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES) {
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) return FileWriteStatus::kFolder;
+    if (attributes & FILE_ATTRIBUTE_READONLY) return FileWriteStatus::kReadOnly;
+  }
+  std::wstring written;
+  if (!WriteFileBeside(target, bytes, written)) return FileWriteStatus::kFailed;
+  // Not ReplaceFileW: Wine's removes the target before moving the new file in.
+  if (MoveFileExW(written.c_str(), target.c_str(),
+                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    return FileWriteStatus::kWritten;
+  }
+  DeleteFileW(written.c_str());
+  return FileWriteStatus::kFailed;
+}

@@ -1,0 +1,31 @@
+// File access for list files: reading a whole file, and replacing a whole file so that a
+// failed write never damages the file that was there. Paths are 8-bit ANSI text.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+enum class FileReadStatus {
+  kRead,        // bytes holds the whole file
+  kMissing,     // no file of that name (a folder counts as no file)
+  kUnreadable,  // the file exists but could not be opened or read to its end
+};
+
+struct FileRead {
+  FileReadStatus status = FileReadStatus::kMissing;
+  std::string bytes;
+};
+
+// Reads the whole file, opened for reading without sharing while it is read.
+FileRead ReadWholeFile(const std::string& path);
+
+enum class FileWriteStatus {
+  kWritten,   // the file now holds exactly the bytes
+  kReadOnly,  // the file has the read-only attribute; it was not touched
+  kFolder,    // a folder has that name; it was not touched
+  kFailed,    // creating, writing or moving into place failed; the old file is unchanged
+};
+
+// Writes the bytes to a new file beside the target and moves it over the target. Whatever
+// fails, the target keeps its old content and no new file is left behind.
+FileWriteStatus ReplaceWholeFile(const std::string& path, std::string_view bytes);

@@ -1,0 +1,88 @@
+// Saving the list text over the list file, and the save sequence of the list editor.
+#include "dialog_layer/dialog_layer.h"
+#include "list/list_file.h"
+#include "list/list_file_access.h"
+#include "list/list_format.h"
+#include "list/list_text.h"
+#include "list/normalize.h"
+#include "list/website_list.h"
+
+namespace {
+
+enum class SaveResult {
+  kSaved,
+  kNotTextFile,  // refused: the path would overwrite a file that is not a list
+  kNeverRead,    // refused: the file's content was never seen, so it would be lost unseen
+  kReadOnly,
+  kFolder,
+  kWriteFailed,  // missing folder, file held open by another program, no room, no permission
+};
+
+const char* RefusalReason(SaveResult result) {
+  switch (result) {
+    case SaveResult::kNotTextFile:
+      return "It is not a text file.";
+    case SaveResult::kNeverRead:
+      return "The file could not be read, so saving would replace content never seen.";
+    case SaveResult::kReadOnly:
+      return "The file is read-only.";
+    case SaveResult::kFolder:
+      return "A folder has that name.";
+    default:
+      return "The file could not be written.";
+  }
+}
+
+void ShowNotSavedNotice(const std::string& path, SaveResult result) {
+  std::string text = "The list was not saved to\n" + path + "\n" + RefusalReason(result);
+  ShowNotice(text, MB_ICONERROR | MB_OK, "");
+}
+
+SaveResult ResultOfWrite(FileWriteStatus status) {
+  switch (status) {
+    case FileWriteStatus::kWritten:
+      return SaveResult::kSaved;
+    case FileWriteStatus::kReadOnly:
+      return SaveResult::kReadOnly;
+    case FileWriteStatus::kFolder:
+      return SaveResult::kFolder;
+    default:
+      return SaveResult::kWriteFailed;
+  }
+}
+
+SaveResult WriteListText() {
+  const std::string& path = gWebsiteList.listFilePath;
+  if (!HasTextExtension(path)) return SaveResult::kNotTextFile;
+  if (gWebsiteList.listFileUnread) return SaveResult::kNeverRead;
+  return ResultOfWrite(ReplaceWholeFile(path, ListFileBytes(gWebsiteList.listText)));
+}
+
+SaveResult SaveAndReport() {
+  SaveResult result = WriteListText();
+  if (result != SaveResult::kSaved) ShowNotSavedNotice(gWebsiteList.listFilePath, result);
+  return result;
+}
+
+// A save refused before the disk was touched leaves nothing to reload: the last load found
+// no list there (not a text file, or not readable), and loading again would only repeat its
+// notice. Every other outcome reloads, so the main list shows what the disk now holds and the
+// website list matches it again after normalising used its arrays.
+bool ReloadFollows(SaveResult result) {
+  return result != SaveResult::kNotTextFile && result != SaveResult::kNeverRead;
+}
+
+}  // namespace
+
+bool SaveListText() {
+  return SaveAndReport() == SaveResult::kSaved;
+}
+
+bool SaveEditedText(const std::string& editedText, int32_t lineToSelect) {
+  gWebsiteList.listText = editedText;
+  gWebsiteList.currentPosition = lineToSelect;
+  NormalizeListText();
+  SaveResult result = SaveAndReport();
+  if (ReloadFollows(result)) LoadListFile();
+  return result == SaveResult::kSaved;
+}

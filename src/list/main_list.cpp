@@ -1,0 +1,3 @@
+#include "list/main_list.h"
+
+MainListHandles gMainList;

@@ -1,0 +1,15 @@
+#include "main_dialog/list_loading.h"
+
+#include "dialog_layer/dialog_layer.h"
+#include "list/list_file.h"
+#include "list/website_list.h"
+#include "main_dialog/main_dialog.h"
+
+bool LoadListAndReport(HWND dialog) {
+  LoadOutcome outcome = LoadListFile();
+  if (outcome == LoadOutcome::kUnreadable) return false;
+  if (gWebsiteList.entryCount > 0) return true;
+  ShowNotice("File has no content", MB_ICONINFORMATION, "");
+  SendMessageA(dialog, WM_COMMAND, kChangeListButtonId, 0);
+  return false;
+}

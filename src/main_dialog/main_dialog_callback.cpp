@@ -1,0 +1,92 @@
+// The main dialog's callback: initialisation, the deferred load of the default list, the main
+// list's notifications, and the dispatch of commands.
+#include "main_dialog/main_dialog.h"
+
+#include <vector>
+
+#include "dialog_layer/dialog_layer.h"
+#include "list/data_folder.h"
+#include "list/list_file.h"
+#include "list/main_list.h"
+#include "list/website_list.h"
+#include "main_dialog/list_loading.h"
+#include "main_dialog/main_dialog_text.h"
+
+namespace {
+
+void SendCommand(HWND dialog, int id) {
+  SendMessageA(dialog, WM_COMMAND, id, 0);
+}
+
+void OnCommand(HWND dialog, WPARAM wParam) {
+  switch (LOWORD(wParam)) {
+    case kOpenCommand:
+      SendCommand(dialog, kShowItButtonId);  // exactly as if "ShowIt" had been clicked
+      break;
+    case kMainListId:
+      OnMainListNotification(dialog, HIWORD(wParam));
+      break;
+    case kShowItButtonId:
+      OpenSelectedEntry(dialog);
+      break;
+    case kAnotherListButtonId:
+      ChooseAnotherList(dialog);
+      break;
+    case kChangeListButtonId:
+      EditList(dialog);
+      break;
+    case kHelpCommand:
+    case kHelpLabelId:
+      ShowHelp();
+      break;
+  }
+}
+
+}  // namespace
+
+int32_t MainDialogCallback(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+  switch (message) {
+    case WM_INITDIALOG:
+      InitMainDialog(dialog);
+      break;
+    case kDeferredLoadMessage:
+      LoadDefaultList(dialog);
+      break;
+    case WM_COMMAND:
+      OnCommand(dialog, wParam);
+      break;
+  }
+  return 0;
+}
+
+void InitMainDialog(HWND dialog) {
+  FocusControl(dialog, kMainListId);
+  ChooseDataFolder();
+  AttachAccelerators(dialog,
+                     {{FVIRTKEY, VK_RETURN, kOpenCommand}, {FVIRTKEY, VK_F1, kHelpCommand}});
+  gMainList.list = ControlHandle(dialog, kMainListId);
+  gMainList.deviceContext = GetDC(gMainList.list);
+  PostMessageA(dialog, kDeferredLoadMessage, 0, 0);
+}
+
+void LoadDefaultList(HWND dialog) {
+  gWebsiteList.listFilePath = DefaultListFile();
+  if (!ListFileExists(gWebsiteList.listFilePath)) {
+    ShowNotFoundMessage();
+    SendCommand(dialog, kChangeListButtonId);
+    return;
+  }
+  if (!LoadListAndReport(dialog)) return;
+  SetStatusText(dialog, kStatusBarId, kCounterPart, 0, StartUpCounterText(gWebsiteList.entryCount));
+}
+
+void OnMainListNotification(HWND dialog, int notificationCode) {
+  gWebsiteList.currentPosition = ListSelected(dialog, kMainListId);
+  if (notificationCode == LBN_DBLCLK) SendCommand(dialog, kShowItButtonId);
+  ShowCounter(dialog);
+}
+
+void ShowCounter(HWND dialog) {
+  SetStatusText(dialog, kStatusBarId, kCounterPart, 0,
+                CounterText(gWebsiteList.currentPosition, gWebsiteList.entryCount));
+}

@@ -1,0 +1,75 @@
+// The commands of the main dialog: open the selected website, choose another list, edit the
+// list, show the help text.
+#include "main_dialog/main_dialog.h"
+
+#include <vector>
+
+#include "dialog_layer/dialog_layer.h"
+#include "dialogs/list_editor.h"
+#include "dialogs/sized_message_box.h"
+#include "list/data_folder.h"
+#include "list/list_file.h"
+#include "list/main_list.h"
+#include "list/website_list.h"
+#include "main_dialog/list_loading.h"
+#include "main_dialog/main_dialog_text.h"
+#include "main_dialog/open_website.h"
+
+namespace {
+
+constexpr DWORD kOpenFileFlags = OFN_LONGNAMES | OFN_HIDEREADONLY;  // 0x00200004
+
+constexpr int kEditorX = 50;
+constexpr int kEditorY = 50;
+constexpr int kEditorWidth = 300;
+constexpr int kEditorHeight = 280;
+
+constexpr int32_t kHelpBoxStyle = -64;  // modal, information icon, "&Ok" alone
+constexpr int kHelpBoxX = 200;
+constexpr int kHelpBoxY = 100;
+
+bool IsEntryNumber(int32_t number) {
+  return number >= 1 && number <= gWebsiteList.entryCount &&
+         static_cast<size_t>(number) <= gWebsiteList.urls.size();
+}
+
+}  // namespace
+
+const std::string* SelectedEntryUrl(HWND dialog) {
+  if (!IsEntryNumber(gWebsiteList.currentPosition)) return nullptr;
+  int32_t entry = ListGetItemData(dialog, kMainListId, gWebsiteList.currentPosition);
+  if (!IsEntryNumber(entry)) return nullptr;
+  return &EntryUrl(gWebsiteList, entry);
+}
+
+void OpenSelectedEntry(HWND dialog) {
+  const std::string* url = SelectedEntryUrl(dialog);
+  if (!url) return;
+  if (!IsWebAddress(*url)) {
+    ShowNotice(NotWebAddressText(*url), MB_ICONWARNING, kNotWebAddressCaption);
+    return;
+  }
+  OpenInBrowser(LaunchText(*url));
+}
+
+void ChooseAnotherList(HWND dialog) {
+  OpenFileChoice choice = ChooseOpenFile(
+      dialog, kMissingValue, kMissingValue, "Open File", gDataFolder,
+      {{"Text Files (*.txt)", "*.txt"}, {"All Files (*.*)", "*.*"}}, "", "txt", kOpenFileFlags);
+  if (choice.path.empty()) return;
+  gWebsiteList.listFilePath = choice.path;
+  if (!LoadListAndReport(dialog)) return;
+  gWebsiteList.currentPosition = 1;
+  ListSelect(dialog, kMainListId, 1);
+  ShowCounter(dialog);
+  FocusControl(dialog, kMainListId);
+}
+
+void EditList(HWND dialog) {
+  ShowListEditor(dialog, kEditorX, kEditorY, kEditorWidth, kEditorHeight, ListToText());
+}
+
+void ShowHelp() {
+  std::string text = HelpText(ToAnsi(ProgramFolder()), gWebsiteList.listFilePath);
+  SizedMessageBox(text, kHelpBoxStyle, "Program Help", 0, kHelpBoxX, kHelpBoxY);
+}

@@ -1,0 +1,65 @@
+// A dialog with every control kind the program uses, for looking at the layer's output:
+//   layer_showcase [ready-file]
+// It writes ready-file (when given) once the dialog is on the screen, and ends on the close
+// command.
+#include "dialog_layer/dialog_layer.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr UINT kShown = WM_APP + 1;
+const char* gReadyFile = nullptr;
+
+void FillList(HWND dialog) {
+  const char* const names[] = {"Wikipedia", "example.org", "Caf\xE9 du Monde", "Debian", "Wine HQ"};
+  for (const char* name : names) ListSetItemData(dialog, 101, ListAddItem(dialog, 101, name), 1);
+  ListSelect(dialog, 101, 2);
+}
+
+void ReportShown() {
+  if (!gReadyFile) return;
+  if (FILE* file = std::fopen(gReadyFile, "w")) std::fclose(file);
+}
+
+int32_t ShowcaseCallback(HWND dialog, UINT message, WPARAM, LPARAM) {
+  switch (message) {
+    case WM_INITDIALOG:
+      FillList(dialog);
+      FocusControl(dialog, 101);
+      PostMessageW(dialog, kShown, 0, 0);
+      return 0;
+    case kShown:
+      ReportShown();
+      return 0;
+    default:
+      return 0;
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  gReadyFile = argc > 1 ? argv[1] : nullptr;
+  InitDialogLayerThread();
+  InitDialogLayer();
+  HWND dialog =
+      NewDialog(kPixelMode, nullptr, "Quillet - dialog layer", 2, 2, 310, 350, 0x000A0080, 0);
+  AddControl(kListBox, dialog, 101, "", 5, 10, 300, 180, 0x00311002, 0);
+  AddControl(kTextBox, dialog, 102, "A text box", 5, 200, 300, 60, 0, 0);
+  AddControl(kPushButton, dialog, 201, "ShowIt", 5, 290, 95, 30, 0, 0);
+  AddControl(kPushButton, dialog, 202, "Another List", 110, 290, 95, 30, 0, 0);
+  AddControl(kPushButton, dialog, 203, "Change List", 210, 290, 95, 30, 0, 0);
+  AddControl(kLabel, dialog, 205, "A label on its own colours", 5, 266, 200, 16, 0, 0);
+  SetColors(dialog, 205, RGB(0, 0, 160), RGB(255, 255, 200));
+  AddControl(kLabel, dialog, 206, " F1-Help", 2, 335, 45, 16, 0x100, 0);
+  AddControl(kStatusBar, dialog, 204, "", 0, 0, 0, 0, 0, 0);
+  SetStatusParts(dialog, 204, {200, 9999});
+  SetStatusText(dialog, 204, 1, 0, " F1-Help");
+  SetStatusText(dialog, 204, 2, 0, "Website: 2 of 5");
+  int32_t result = -1;
+  ShowModal(dialog, ShowcaseCallback, &result);
+  ReleaseDialogLayer();
+  ReleaseDialogLayerThread();
+  return result;
+}

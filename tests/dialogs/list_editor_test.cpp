@@ -1,0 +1,300 @@
+#include "dialogs/list_editor.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "dialog_layer/dialog_layer.h"
+#include "list/list_file.h"
+#include "list/main_list.h"
+#include "list/website_list.h"
+#include "support/notice_watcher.h"
+#include "ui_script.h"
+
+namespace {
+
+constexpr int kEntries = 40;
+
+std::string EntryLine(int i) {
+  char line[64];
+  snprintf(line, sizeof line, "http://site%02d.example, Site %02d", i, i);
+  return line;
+}
+
+std::string ReadBytes(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << file.rdbuf();
+  return bytes.str();
+}
+
+FILETIME WriteTime(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data = {};
+  GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data);
+  return data.ftLastWriteTime;
+}
+
+HWND EditBox() {
+  return gListEditor.editBox;
+}
+bool EditorOpen() {
+  return gListEditor.dialog && IsWindowVisible(gListEditor.dialog);
+}
+std::string EditText() {
+  return GetControlText(EditBox());
+}
+bool EditModified() {
+  return SendMessageW(EditBox(), EM_GETMODIFY, 0, 0) != 0;
+}
+void ReplaceSelection(const char* text) {
+  SendMessageA(EditBox(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
+}
+void PostClose() {
+  PostMessageW(gListEditor.dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+bool QuestionAnswered(const NoticeWatcher& watcher, size_t count) {
+  return watcher.Notices().size() >= count && !gListEditor.closing;
+}
+
+// A hidden main dialog with its sorted main list, loaded from a list file of kEntries entries
+// in a folder of its own; the editor opens over it with the main list's text.
+class ListEditorTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    static int serial = 0;
+    folder_ = std::string(temp) + "quillet_editor_" + std::to_string(GetCurrentProcessId()) + "_" +
+              std::to_string(++serial);
+    CreateDirectoryA(folder_.c_str(), nullptr);
+    path_ = folder_ + "\\list.txt";
+    std::string text;
+    for (int i = 1; i <= kEntries; ++i) text += EntryLine(i) + "\r\n";
+    std::ofstream(path_, std::ios::binary) << text;
+    original_ = ReadBytes(path_);
+
+    mainDialog_ = NewDialog(kPixelMode, nullptr, "Main list host", 10, 10, 310, 350, 0, 0);
+    AddControl(kListBox, mainDialog_, kMainListId, "", 0, 0, 300, 300, 0x00311002, 0);
+    HWND list = ControlHandle(mainDialog_, kMainListId);
+    gMainList = {mainDialog_, list, GetDC(list)};
+    gWebsiteList.listFilePath = path_;
+    ASSERT_EQ(LoadListFile(), LoadOutcome::kLoaded);
+  }
+
+  void TearDown() override {
+    ReleaseDC(gMainList.list, gMainList.deviceContext);
+    DestroyWindow(mainDialog_);
+    gMainList = MainListHandles();
+    ClearWebsiteList();
+    SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileA(path_.c_str());
+    RemoveDirectoryA(folder_.c_str());
+  }
+
+  // Opens the editor with the main list's text, selected position, and runs the steps in it.
+  void RunEditor(int selected, std::vector<ScriptStep> steps) {
+    ListSelect(mainDialog_, kMainListId, selected);
+    StartScript(std::move(steps));
+    ShowListEditor(mainDialog_, 50, 50, 300, 280, ListToText());
+    EXPECT_EQ(FinishScript(), "");
+    EXPECT_EQ(gListEditor.dialog, nullptr) << "the editor has gone";
+    EXPECT_TRUE(IsWindowEnabled(mainDialog_)) << "the main dialog takes input again";
+  }
+
+  void ExpectListUntouched(int selected) {
+    EXPECT_EQ(ReadBytes(path_), original_);
+    EXPECT_EQ(ListCount(mainDialog_, kMainListId), kEntries);
+    EXPECT_EQ(ListSelected(mainDialog_, kMainListId), selected);
+  }
+
+  std::string folder_, path_, original_;
+  HWND mainDialog_ = nullptr;
+};
+
+TEST_F(ListEditorTest, MarksTheSelectedEntryAndClosesUnchangedWithoutAsking) {
+  struct Case {
+    int selected;
+    int line;
+    int firstVisible;
+  };
+  for (Case c : {Case{5, 4, 4}, Case{0, 0, 0}, Case{1, 0, 0}}) {
+    FILETIME writtenBefore = WriteTime(path_);
+    NoticeWatcher watcher;
+    RunEditor(c.selected, {{"editor open", EditorOpen, [&] {
+                              DWORD first = 0, end = 0;
+                              SendMessageW(EditBox(), EM_GETSEL, reinterpret_cast<WPARAM>(&first),
+                                           reinterpret_cast<LPARAM>(&end));
+                              size_t lineStart = static_cast<size_t>(c.line) * 32;
+                              EXPECT_EQ(first, lineStart) << c.selected;
+                              EXPECT_EQ(end, lineStart + 30) << "without the line break";
+                              EXPECT_EQ(SendMessageW(EditBox(), EM_GETFIRSTVISIBLELINE, 0, 0),
+                                        c.firstVisible);
+                              EXPECT_FALSE(EditModified());
+                              RECT client = {0, 0, 0, 0};
+                              GetClientRect(gListEditor.dialog, &client);
+                              EXPECT_EQ(client.right, 300);
+                              EXPECT_EQ(client.bottom, 280);
+                              PostClose();
+                            }}});
+    EXPECT_TRUE(watcher.Notices().empty()) << "nothing asked";
+    ExpectListUntouched(c.selected);
+    FILETIME writtenAfter = WriteTime(path_);
+    EXPECT_EQ(CompareFileTime(&writtenBefore, &writtenAfter), 0) << "file not rewritten";
+  }
+}
+
+TEST_F(ListEditorTest, AChangeUndoneStillAsksAndCancelKeepsEditing) {
+  NoticeWatcher watcher({IDCANCEL, IDNO});
+  std::string opened;
+  RunEditor(5, {{"editor open", EditorOpen,
+                 [&] {
+                   opened = EditText();
+                   SendMessageW(EditBox(), WM_CHAR, 'x', 0);
+                   SendMessageW(EditBox(), WM_CHAR, VK_BACK, 0);
+                   PostClose();
+                 }},
+                {"cancelled", [&] { return QuestionAnswered(watcher, 1); },
+                 [&] {
+                   EXPECT_TRUE(EditorOpen());
+                   EXPECT_EQ(EditText(), opened);
+                   EXPECT_TRUE(EditModified());
+                   PostClose();
+                 }}});
+  std::vector<SeenNotice> notices = watcher.Notices();
+  ASSERT_EQ(notices.size(), 2u) << "asked again after Cancel; No ended it";
+  for (const SeenNotice& notice : notices) {
+    EXPECT_EQ(notice.text, "Do you want to save this data?");
+    EXPECT_EQ(notice.caption, kDefaultNoticeCaption);
+    EXPECT_EQ(notice.icon, static_cast<UINT>(MB_ICONQUESTION));
+  }
+  ExpectListUntouched(5);
+}
+
+TEST_F(ListEditorTest, YesSavesTheTextAndSelectsTheEntryOnTheCaretsLine) {
+  NoticeWatcher watcher({IDYES});
+  RunEditor(5, {{"editor open", EditorOpen, [] {
+                   SendMessageW(EditBox(), EM_SETSEL, 0, -1);
+                   ReplaceSelection(
+                       "http://a.example, Mid\r\nhttp://b.example, Zed\r\n"
+                       "http://c.example, Alpha\r\n");
+                   SendMessageW(EditBox(), EM_SETSEL, 30, 30);  // on the line of Zed
+                   PostClose();
+                 }}});
+  EXPECT_EQ(watcher.Notices().size(), 1u);
+  EXPECT_EQ(ReadBytes(path_).rfind(
+                "http://a.example, Mid\r\nhttp://b.example, Zed\r\nhttp://c.example, Alpha\r\n", 0),
+            0u);
+  EXPECT_EQ(ListCount(mainDialog_, kMainListId), 3);
+  EXPECT_EQ(ListItemText(mainDialog_, kMainListId, ListSelected(mainDialog_, kMainListId)), "Zed");
+}
+
+TEST_F(ListEditorTest, FollowsResizingAndEnterAddsALineBreak) {
+  NoticeWatcher watcher({IDNO});
+  RunEditor(1, {{"editor open", EditorOpen,
+                 [] {
+                   SetWindowPos(gListEditor.dialog, nullptr, 0, 0, 420, 330,
+                                SWP_NOMOVE | SWP_NOZORDER);
+                   RECT client = {0, 0, 0, 0}, edit = {0, 0, 0, 0};
+                   GetClientRect(gListEditor.dialog, &client);
+                   GetWindowRect(EditBox(), &edit);
+                   EXPECT_EQ(edit.right - edit.left, client.right);
+                   EXPECT_EQ(edit.bottom - edit.top, client.bottom);
+                   SendMessageW(EditBox(), EM_SETSEL, 0, 0);
+                   PostMessageW(EditBox(), WM_KEYDOWN, VK_RETURN, 1);
+                 }},
+                {"line break typed", [] { return EditText().rfind("\r\nhttp", 0) == 0; },
+                 [] {
+                   EXPECT_TRUE(EditorOpen()) << "Enter does not close the editor";
+                   PostClose();
+                 }}});
+  EXPECT_EQ(watcher.Notices().size(), 1u);
+  ExpectListUntouched(1);
+}
+
+// The save question has no owner: the editor's close box can be pressed again while it is
+// open, and the editor can even be ended meanwhile.
+TEST_F(ListEditorTest, ASecondCloseDuringTheQuestionNeitherAsksNorSaves) {
+  HWND editor = nullptr;
+  RunEditor(5, {{"editor open", EditorOpen,
+                 [&] {
+                   editor = gListEditor.dialog;
+                   SendMessageW(EditBox(), WM_CHAR, 'x', 0);
+                   PostClose();
+                 }},
+                {"question open", [] { return OpenNotices().size() == 1; }, [] { PostClose(); }},
+                {"second close handled", nullptr, [&] {
+                   EXPECT_EQ(OpenNotices().size(), 1u) << "no second question";
+                   DismissDialog(editor, 0);
+                   for (HWND notice : OpenNotices()) PressButton(notice, IDYES);
+                 }}});
+  ExpectListUntouched(5);
+}
+
+TEST_F(ListEditorTest, ACloseDuringTheSavesOwnNoticeIsDropped) {
+  RunEditor(
+      5, {{"editor open", EditorOpen,
+           [] {
+             SendMessageW(EditBox(), EM_SETSEL, 0, -1);
+             ReplaceSelection("");
+             PostClose();
+           }},
+          {"question open", [] { return OpenNotices().size() == 1; },
+           [] { PressButton(OpenNotices()[0], IDYES); }},
+          {"empty list reported", [] { return OpenNotices().size() == 1 && gListEditor.closing; },
+           [] { PostClose(); }},
+          {"close handled", nullptr, [] {
+             EXPECT_EQ(OpenNotices().size(), 1u) << "no question during the save";
+             for (HWND notice : OpenNotices()) PressButton(notice, IDOK);
+           }}});
+  EXPECT_EQ(ReadBytes(path_), "\r\n\r\n");
+}
+
+TEST_F(ListEditorTest, AFailedSaveKeepsTheEditorOpenWithTheChangedText) {
+  SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_READONLY);
+  NoticeWatcher watcher({IDYES, IDOK, IDNO});
+  std::string edited;
+  RunEditor(5, {{"editor open", EditorOpen,
+                 [&] {
+                   ReplaceSelection("http://changed.example, Changed");
+                   edited = EditText();
+                   PostClose();
+                 }},
+                {"save refused", [&] { return QuestionAnswered(watcher, 2); },
+                 [&] {
+                   EXPECT_TRUE(EditorOpen());
+                   EXPECT_EQ(EditText(), edited);
+                   EXPECT_TRUE(EditModified());
+                   PostClose();
+                 }}});
+  ASSERT_EQ(watcher.Notices().size(), 3u) << "question, refusal, question again";
+  EXPECT_NE(watcher.Notices()[1].text.find("list.txt"), std::string::npos);
+  ExpectListUntouched(5);
+}
+
+TEST(EditorLineToSelect, CaretLineFromOneOrTheLineAboveWhenEmpty) {
+  HWND edit = CreateWindowExW(0, L"EDIT", L"", ES_MULTILINE, 0, 0, 200, 200, nullptr, nullptr,
+                              GetModuleHandleW(nullptr), nullptr);
+  struct Case {
+    const char* text;
+    int first, end;  // the selection
+    int32_t line;
+  };
+  const Case cases[] = {
+      {"http://a\r\nhttp://b\r\nhttp://c\r\n\r\nhttp://e", 22, 22, 3},  // third line, text
+      {"http://a\r\nhttp://b\r\nhttp://c\r\n\r\nhttp://e", 30, 30, 3},  // empty fourth line
+      {"\r\nhttp://b", 0, 0, 0},                                        // empty first line
+      {"http://a\r\nhttp://b\r\nhttp://c\r\nhttp://d", 12, 25, 2},      // lines 2 to 4
+      {"http://a\r\nhttp://b\r\nhttp://c\r\nhttp://d", 25, 12, 2},      // made backwards
+      {"http://a\r\n", 10, 10, 1},  // the empty line after the final line break
+      {"", 0, 0, 0},
+  };
+  for (const Case& c : cases) {
+    SetWindowTextA(edit, c.text);
+    SendMessageW(edit, EM_SETSEL, c.first, c.end);
+    EXPECT_EQ(EditorLineToSelect(edit), c.line) << c.text << " @" << c.first << "-" << c.end;
+  }
+  DestroyWindow(edit);
+}
+
+}  // namespace

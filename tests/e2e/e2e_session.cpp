@@ -1,0 +1,54 @@
+#include "e2e_session.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::wstring BuiltProgram() {
+  return WindowsPathOf(QUILLET_PROGRAM);
+}
+
+}  // namespace
+
+std::string Ansi(const std::wstring& text) {
+  if (text.empty()) return {};
+  int size = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                 nullptr, nullptr);
+  std::string narrow(static_cast<size_t>(size), '\0');
+  WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), narrow.data(), size,
+                      nullptr, nullptr);
+  return narrow;
+}
+
+Session::Session() : folder(MakeScratchFolder(L"quillet-e2e")) {
+  EXPECT_FALSE(folder.empty()) << "no scratch folder";
+  launchLog = folder + L"launches.log";
+  EXPECT_TRUE(CaptureBrowserLaunches(launchLog)) << "browser launches cannot be recorded";
+  EXPECT_TRUE(PlaceProgram(folder + L"quillet.exe"));
+}
+
+Session::~Session() {
+  EndQuillet(quillet);
+  RemoveFolder(folder);
+}
+
+bool Session::PlaceProgram(const std::wstring& programPath) {
+  program = programPath;
+  return CopyFileW(BuiltProgram().c_str(), programPath.c_str(), FALSE) != FALSE;
+}
+
+bool Session::WriteList(const std::wstring& name, const std::string& bytes) {
+  return WriteFileBytes(folder + name, bytes);
+}
+
+HWND Session::Start(const std::wstring& arguments) {
+  if (!StartQuillet(program, arguments, quillet)) return nullptr;
+  main = WaitForWindow(quillet, kMainCaption);
+  return main;
+}
+
+bool Session::CloseAndExit() {
+  CloseWithCloseBox(main);
+  DWORD exitCode = 1;
+  return WaitForExit(quillet, exitCode) && exitCode == 0;
+}

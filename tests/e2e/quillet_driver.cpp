@@ -1,0 +1,451 @@
+#include "quillet_driver.h"
+
+#include <commctrl.h>
+
+#include <functional>
+#include <vector>
+
+namespace {
+
+constexpr DWORD kPollMs = 10;
+constexpr DWORD kReplyTimeoutMs = 5000;
+constexpr int kMessageTextId = 0xFFFF;  // the text static of a platform message box
+
+// Polls a condition until it holds or the time is up. The driver owns no windows, so there
+// is nothing to pump meanwhile.
+bool PollUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+  DWORD start = GetTickCount();
+  for (;;) {
+    if (condition()) return true;
+    if (GetTickCount() - start > timeoutMs) return false;
+    Sleep(kPollMs);
+  }
+}
+
+// Sends to a window of the program without hanging when the program is stuck.
+LRESULT SendToWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  DWORD_PTR result = 0;
+  if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kReplyTimeoutMs,
+                           &result)) {
+    return -1;
+  }
+  return static_cast<LRESULT>(result);
+}
+
+std::string Narrow(const std::wstring& text) {
+  if (text.empty()) return {};
+  int size = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                 nullptr, nullptr);
+  std::string narrow(static_cast<size_t>(size), '\0');
+  WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), narrow.data(), size,
+                      nullptr, nullptr);
+  return narrow;
+}
+
+std::wstring Widen(const std::string& text) {
+  if (text.empty()) return {};
+  int size = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  std::wstring wide(static_cast<size_t>(size), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
+  return wide;
+}
+
+bool HasClass(HWND window, const wchar_t* className) {
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  return lstrcmpiW(name, className) == 0;
+}
+
+bool BelongsTo(HWND window, const QuilletProcess& quillet) {
+  DWORD processId = 0;
+  GetWindowThreadProcessId(window, &processId);
+  return processId == quillet.processId;
+}
+
+struct WindowSearch {
+  const QuilletProcess* quillet;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectVisibleWindow(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<WindowSearch*>(data);
+  if (BelongsTo(window, *search->quillet) && IsWindowVisible(window)) {
+    search->found.push_back(window);
+  }
+  return TRUE;
+}
+
+bool IsMessageBox(HWND window) {
+  return HasClass(window, L"#32770") && GetDlgItem(window, kMessageTextId) != nullptr;
+}
+
+// Wine's own conversions between its file systems' path forms.
+using ToUnixName = char*(CDECL*)(const wchar_t*);
+using ToDosName = wchar_t*(CDECL*)(const char*);
+
+template <typename Function>
+Function WineExport(const char* name) {
+  FARPROC found = GetProcAddress(GetModuleHandleW(L"kernel32.dll"), name);
+  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
+}
+
+void RemoveFolderContents(const std::wstring& folder) {
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW((folder + L"*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return;
+  do {
+    std::wstring name = found.cFileName;
+    if (name == L"." || name == L"..") continue;
+    std::wstring path = folder + name;
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      RemoveFolder(path + L"\\");
+    } else {
+      SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+      DeleteFileW(path.c_str());
+    }
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+}
+
+// The file-name box of an open-file dialog: the edit box of the file-name combo box (cmb13)
+// of the Explorer-style dialog, or the plain file-name edit box (edt1).
+HWND FileNameBox(HWND fileDialog) {
+  constexpr int kFileNameCombo = 0x47C;
+  constexpr int kFileNameEdit = 0x480;
+  if (HWND combo = GetDlgItem(fileDialog, kFileNameCombo)) {
+    HWND edit = FindWindowExW(combo, nullptr, L"Edit", nullptr);
+    return edit ? edit : combo;
+  }
+  return GetDlgItem(fileDialog, kFileNameEdit);
+}
+
+void PostKey(HWND window, UINT message, UINT virtualKey, bool release) {
+  UINT scanCode = MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC);
+  LPARAM lParam = 1 | (static_cast<LPARAM>(scanCode) << 16);
+  if (release) lParam |= (1u << 30) | (1u << 31);
+  PostMessageW(window, message, virtualKey, lParam);
+}
+
+}  // namespace
+
+// --- Paths and files ----------------------------------------------------------------------
+
+std::wstring WindowsPathOf(const std::string& unixPath) {
+  if (auto convert = WineExport<ToDosName>("wine_get_dos_file_name")) {
+    if (wchar_t* dosName = convert(unixPath.c_str())) {
+      std::wstring path = dosName;
+      HeapFree(GetProcessHeap(), 0, dosName);
+      return path;
+    }
+  }
+  std::wstring path = L"Z:" + Widen(unixPath);
+  for (wchar_t& c : path) {
+    if (c == L'/') c = L'\\';
+  }
+  return path;
+}
+
+std::string UnixPathOf(const std::wstring& windowsPath) {
+  auto convert = WineExport<ToUnixName>("wine_get_unix_file_name");
+  if (!convert) return {};
+  char* unixName = convert(windowsPath.c_str());
+  if (!unixName) return {};
+  std::string path = unixName;
+  HeapFree(GetProcessHeap(), 0, unixName);
+  return path;
+}
+
+std::wstring MakeScratchFolder(const std::wstring& prefix) {
+  static unsigned counter = 0;
+  wchar_t temp[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, temp);
+  for (;;) {
+    std::wstring folder = std::wstring(temp) + prefix + L"-" +
+                          std::to_wstring(GetCurrentProcessId()) + L"-" +
+                          std::to_wstring(++counter);
+    if (CreateDirectoryW(folder.c_str(), nullptr)) return folder + L"\\";
+    if (GetLastError() != ERROR_ALREADY_EXISTS) return {};
+  }
+}
+
+void RemoveFolder(const std::wstring& folder) {
+  if (folder.empty()) return;
+  RemoveFolderContents(folder);
+  RemoveDirectoryW(folder.c_str());
+}
+
+bool WriteFileBytes(const std::wstring& path, const std::string& bytes) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(file);
+  return ok && written == bytes.size();
+}
+
+std::string ReadFileBytes(const std::wstring& path) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return {};
+  std::string bytes;
+  char buffer[4096];
+  DWORD got = 0;
+  while (ReadFile(file, buffer, sizeof(buffer), &got, nullptr) && got > 0) {
+    bytes.append(buffer, got);
+  }
+  CloseHandle(file);
+  return bytes;
+}
+
+// --- The process --------------------------------------------------------------------------
+
+bool StartQuillet(const std::wstring& programPath, const std::wstring& arguments,
+                  QuilletProcess& started) {
+  std::wstring commandLine = L"\"" + programPath + L"\"";
+  if (!arguments.empty()) commandLine += L" " + arguments;
+  std::wstring folder = programPath.substr(0, programPath.rfind(L'\\') + 1);
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION info = {};
+  if (!CreateProcessW(programPath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      folder.c_str(), &startup, &info)) {
+    return false;
+  }
+  CloseHandle(info.hThread);
+  started.process = info.hProcess;
+  started.processId = info.dwProcessId;
+  return true;
+}
+
+bool WaitForExit(const QuilletProcess& quillet, DWORD& exitCode, DWORD timeoutMs) {
+  if (WaitForSingleObject(quillet.process, timeoutMs) != WAIT_OBJECT_0) return false;
+  return GetExitCodeProcess(quillet.process, &exitCode) != FALSE;
+}
+
+void EndQuillet(QuilletProcess& quillet) {
+  if (!quillet.process) return;
+  if (WaitForSingleObject(quillet.process, 0) != WAIT_OBJECT_0) {
+    TerminateProcess(quillet.process, 1);
+    WaitForSingleObject(quillet.process, kDriverTimeoutMs);
+  }
+  CloseHandle(quillet.process);
+  quillet = QuilletProcess();
+}
+
+// --- Windows ------------------------------------------------------------------------------
+
+std::vector<HWND> TopWindows(const QuilletProcess& quillet) {
+  WindowSearch search{&quillet, {}};
+  EnumWindows(CollectVisibleWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND WaitForWindow(const QuilletProcess& quillet, const std::string& caption, DWORD timeoutMs) {
+  HWND found = nullptr;
+  PollUntil(
+      [&] {
+        for (HWND window : TopWindows(quillet)) {
+          if (WindowText(window) == caption) found = window;
+        }
+        return found != nullptr;
+      },
+      timeoutMs);
+  return found;
+}
+
+HWND WaitForNotice(const QuilletProcess& quillet, const std::string& textPart, DWORD timeoutMs) {
+  HWND found = nullptr;
+  PollUntil(
+      [&] {
+        for (HWND window : TopWindows(quillet)) {
+          if (IsMessageBox(window) && NoticeText(window).find(textPart) != std::string::npos) {
+            found = window;
+          }
+        }
+        return found != nullptr;
+      },
+      timeoutMs);
+  return found;
+}
+
+bool WaitForWindowGone(HWND window, DWORD timeoutMs) {
+  return PollUntil([&] { return !IsWindow(window) || !IsWindowVisible(window); }, timeoutMs);
+}
+
+bool WaitForWindowEnabled(HWND window, DWORD timeoutMs) {
+  return PollUntil([&] { return IsWindow(window) && IsWindowEnabled(window); }, timeoutMs);
+}
+
+std::string WindowText(HWND window) {
+  LRESULT length = SendToWindow(window, WM_GETTEXTLENGTH, 0, 0);
+  if (length <= 0) return {};
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  LRESULT copied =
+      SendToWindow(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+  if (copied <= 0) return {};
+  text.resize(static_cast<size_t>(copied));
+  return Narrow(text);
+}
+
+bool WaitForText(HWND window, const std::string& text, DWORD timeoutMs) {
+  return PollUntil([&] { return WindowText(window) == text; }, timeoutMs);
+}
+
+std::vector<std::string> StaticTexts(HWND window) {
+  std::vector<std::string> texts;
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (HasClass(child, L"Static")) texts.push_back(WindowText(child));
+  }
+  return texts;
+}
+
+std::string NoticeText(HWND notice) {
+  return WindowText(GetDlgItem(notice, kMessageTextId));
+}
+
+RECT WindowRectangle(HWND window) {
+  RECT rect = {};
+  GetWindowRect(window, &rect);
+  return rect;
+}
+
+SIZE ClientSize(HWND window) {
+  RECT rect = {};
+  GetClientRect(window, &rect);
+  return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+// --- Lists and the status bar ---------------------------------------------------------------
+
+std::vector<std::string> ListItems(HWND list) {
+  std::vector<std::string> items;
+  LRESULT count = SendToWindow(list, LB_GETCOUNT, 0, 0);
+  for (LRESULT index = 0; index < count; ++index) {
+    LRESULT length = SendToWindow(list, LB_GETTEXTLEN, index, 0);
+    std::wstring text(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
+    LRESULT copied = SendToWindow(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
+    items.push_back(Narrow(text));
+  }
+  return items;
+}
+
+int ListSelection(HWND list) {
+  LRESULT index = SendToWindow(list, LB_GETCURSEL, 0, 0);
+  return index < 0 ? 0 : static_cast<int>(index) + 1;
+}
+
+std::string StatusText(const QuilletProcess& quillet, HWND statusBar, int part) {
+  // SB_GETTEXTW is not carried across processes: the bar writes into a buffer in its own
+  // process, which is then read from there.
+  LRESULT length = SendToWindow(statusBar, SB_GETTEXTLENGTHW, part - 1, 0);
+  if (length < 0) return {};
+  size_t characters = LOWORD(length) + 1;
+  size_t bytes = characters * sizeof(wchar_t);
+  void* remote = VirtualAllocEx(quillet.process, nullptr, bytes, MEM_COMMIT, PAGE_READWRITE);
+  if (!remote) return {};
+  std::wstring text(characters, L'\0');
+  SendToWindow(statusBar, SB_GETTEXTW, part - 1, reinterpret_cast<LPARAM>(remote));
+  SIZE_T read = 0;
+  ReadProcessMemory(quillet.process, remote, text.data(), bytes, &read);
+  VirtualFreeEx(quillet.process, remote, 0, MEM_RELEASE);
+  text.resize(LOWORD(length));
+  return Narrow(text);
+}
+
+bool WaitForStatusText(const QuilletProcess& quillet, HWND statusBar, int part,
+                       const std::string& text, DWORD timeoutMs) {
+  return PollUntil([&] { return StatusText(quillet, statusBar, part) == text; }, timeoutMs);
+}
+
+// --- Input ----------------------------------------------------------------------------------
+
+void ClickButton(HWND dialog, int buttonId) {
+  PostMessageW(GetDlgItem(dialog, buttonId), BM_CLICK, 0, 0);
+}
+
+void ClickListItem(HWND list, int position, bool doubleClick) {
+  LRESULT itemHeight = SendToWindow(list, LB_GETITEMHEIGHT, 0, 0);
+  LRESULT topIndex = SendToWindow(list, LB_GETTOPINDEX, 0, 0);
+  int y = static_cast<int>((position - 1 - topIndex) * itemHeight + itemHeight / 2);
+  LPARAM point = MAKELPARAM(8, y);
+  PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, point);
+  PostMessageW(list, WM_LBUTTONUP, 0, point);
+  if (!doubleClick) return;
+  PostMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, point);
+  PostMessageW(list, WM_LBUTTONUP, 0, point);
+}
+
+void PressKey(HWND window, UINT virtualKey) {
+  PostKey(window, WM_KEYDOWN, virtualKey, false);
+  PostKey(window, WM_KEYUP, virtualKey, true);
+}
+
+void TypeText(HWND window, const std::string& text) {
+  for (wchar_t c : Widen(text)) {
+    if (c == L'\n') continue;  // Enter types the whole line break
+    PostMessageW(window, WM_CHAR, c, 1);
+  }
+}
+
+void AnswerNotice(HWND notice, int buttonId) {
+  HWND button = GetDlgItem(notice, buttonId);
+  PostMessageW(notice, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
+               reinterpret_cast<LPARAM>(button));
+}
+
+void CloseWithCloseBox(HWND window) {
+  PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+// --- The open-file dialog -----------------------------------------------------------------
+
+bool ChooseFileInDialog(HWND fileDialog, const std::wstring& path) {
+  HWND nameBox = FileNameBox(fileDialog);
+  if (!nameBox) return false;
+  SendToWindow(nameBox, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+  PostMessageW(GetDlgItem(fileDialog, IDOK), BM_CLICK, 0, 0);
+  return true;
+}
+
+void CancelFileDialog(HWND fileDialog) {
+  PostMessageW(GetDlgItem(fileDialog, IDCANCEL), BM_CLICK, 0, 0);
+}
+
+// --- Browser launches -----------------------------------------------------------------------
+
+bool CaptureBrowserLaunches(const std::wstring& logPath) {
+  std::wstring scriptPath = logPath + L".sh";
+  std::string unixScript = UnixPathOf(scriptPath);
+  std::string unixLog = UnixPathOf(logPath);
+  if (unixScript.empty() || unixLog.empty()) return false;
+  // Wine's browser launcher runs: /bin/sh script log URL.
+  if (!WriteFileBytes(scriptPath, "#!/bin/sh\nprintf '%s\\n' \"$2\" >> \"$1\"\n")) return false;
+  std::wstring browsers = L"/bin/sh \"" + Widen(unixScript) + L"\" \"" + Widen(unixLog) + L"\"";
+  HKEY key = nullptr;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Wine\\WineBrowser", 0, nullptr, 0,
+                      KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS) {
+    return false;
+  }
+  LONG status =
+      RegSetValueExW(key, L"Browsers", 0, REG_SZ, reinterpret_cast<const BYTE*>(browsers.c_str()),
+                     static_cast<DWORD>((browsers.size() + 1) * sizeof(wchar_t)));
+  RegCloseKey(key);
+  return status == ERROR_SUCCESS;
+}
+
+std::vector<std::string> CapturedLaunches(const std::wstring& logPath) {
+  std::vector<std::string> launches;
+  std::string bytes = ReadFileBytes(logPath);
+  size_t start = 0;
+  for (size_t end = bytes.find('\n'); end != std::string::npos; end = bytes.find('\n', start)) {
+    launches.push_back(bytes.substr(start, end - start));
+    start = end + 1;
+  }
+  return launches;
+}
+
+bool WaitForLaunches(const std::wstring& logPath, size_t count, DWORD timeoutMs) {
+  return PollUntil([&] { return CapturedLaunches(logPath).size() >= count; }, timeoutMs);
+}

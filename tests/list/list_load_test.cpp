@@ -1,0 +1,249 @@
+#include <gtest/gtest.h>
+
+#include "dialog_layer/dialog_layer.h"
+#include "list/list_file.h"
+#include "list/main_list.h"
+#include "list/website_list.h"
+#include "main_list_fixture.h"
+#include "support/notice_watcher.h"
+
+namespace {
+
+// Entries 1 to 4 in file order; the list shows them as Bravo (2), charlie (4), Delta (1),
+// HTTP://alpha (3), since it sorts without regard to letter case.
+constexpr char kFourEntries[] =
+    "www.delta.example, Delta\r\n"
+    "http://bravo.example,Bravo  \r\n"
+    "# not an entry\r\n"
+    "HTTP://alpha.example\r\n"
+    "https://charlie.example , charlie, the third\r\n";
+
+const std::vector<std::string> kFourDisplayTexts = {"Delta", "Bravo", "HTTP://alpha.example",
+                                                    "charlie, the third"};
+
+void ExpectErrorNotice(const SeenNotice& notice, const std::string& text) {
+  EXPECT_EQ(notice.text, text);
+  EXPECT_EQ(notice.caption, "Quillet");
+  EXPECT_EQ(notice.icon, static_cast<UINT>(MB_ICONERROR));
+}
+
+using ListLoad = MainListTest;
+
+TEST_F(ListLoad, FillsTheListInSortedOrderWithEntryNumbers) {
+  WriteFileBytes("list.txt", kFourEntries);
+  NoticeWatcher watcher;
+  EXPECT_EQ(Load("list.txt"), LoadOutcome::kLoaded);
+
+  EXPECT_EQ(gWebsiteList.entryCount, 4);
+  EXPECT_EQ(gWebsiteList.urls,
+            (std::vector<std::string>{"www.delta.example", "http://bravo.example",
+                                      "HTTP://alpha.example", "https://charlie.example"}));
+  EXPECT_EQ(gWebsiteList.names,
+            (std::vector<std::string>{"Delta", "Bravo", "", "charlie, the third"}));
+  EXPECT_EQ(ItemTexts(), (std::vector<std::string>{"Bravo", "charlie, the third", "Delta",
+                                                   "HTTP://alpha.example"}));
+  EXPECT_EQ(ItemEntries(), (std::vector<int32_t>{2, 4, 1, 3}));
+  // At start the current position is 0, which names no entry: the first item is selected.
+  EXPECT_EQ(Selected(), 1);
+  EXPECT_EQ(gWebsiteList.currentPosition, 1);
+  EXPECT_FALSE(gWebsiteList.listFileUnread);
+  EXPECT_TRUE(watcher.Notices().empty());
+}
+
+TEST_F(ListLoad, ReloadReplacesTheItemsOfTheEarlierList) {
+  WriteFileBytes("first.txt", kFourEntries);
+  WriteFileBytes("second.TXT", "http://one.example, One\r\n");
+  Load("first.txt");
+  EXPECT_EQ(Load("second.TXT"), LoadOutcome::kLoaded) << "the extension test ignores case";
+  EXPECT_EQ(ItemTexts(), std::vector<std::string>{"One"});
+  EXPECT_EQ(gWebsiteList.entryCount, 1);
+  EXPECT_EQ(gWebsiteList.urls.size(), 1u);
+}
+
+TEST_F(ListLoad, ScrollWidthIsTheWidestDisplayTextPlusEight) {
+  WriteFileBytes("list.txt", kFourEntries);
+  Load("list.txt");
+  int expected = ExpectedScrollWidth(kFourDisplayTexts);
+  EXPECT_GT(expected, ExpectedScrollWidth({"Delta"})) << "the texts differ in width";
+  EXPECT_EQ(ScrollWidth(), expected);
+}
+
+TEST_F(ListLoad, MeasuresWithTheListFontAndRestoresTheDeviceContext) {
+  HGDIOBJ before = GetCurrentObject(gMainList.deviceContext, OBJ_FONT);
+  const std::string text = "http://www.example.com/a/long/path";
+  EXPECT_EQ(MeasureTextWidth(text), ExpectedScrollWidth({text}) - 8);
+  EXPECT_EQ(GetCurrentObject(gMainList.deviceContext, OBJ_FONT), before);
+
+  // Without a font of its own the list is measured in the device context's current font.
+  SendMessageW(list_, WM_SETFONT, 0, FALSE);
+  SIZE plain = {};
+  GetTextExtentPoint32A(gMainList.deviceContext, text.data(), static_cast<int>(text.size()),
+                        &plain);
+  EXPECT_EQ(MeasureTextWidth(text), plain.cx);
+  EXPECT_NE(plain.cx, ExpectedScrollWidth({text}) - 8) << "the fonts differ";
+}
+
+TEST_F(ListLoad, SelectsTheEntryOrThePositionTheCurrentPositionNames) {
+  // Sorted, the list shows entries 2, 4, 1, 3.
+  struct Case {
+    int32_t duplicateTally;
+    int32_t currentPosition;
+    int32_t expectedPosition;
+  };
+  const Case cases[] = {
+      {0, 0, 1},   // names no entry: the candidate stays 0, clamped to 1
+      {0, 1, 3},   // entry 1 stands at position 3
+      {0, 3, 4},   // entry 3 stands at position 4
+      {0, 4, 2},   // entry 4 stands at position 2
+      {0, 9, 4},   // names no entry: clamped to the last position
+      {0, -2, 1},  // negative: clamped to the first
+      {1, 1, 1},   // with duplicates the number is a position already
+      {1, 3, 3},  {3, 7, 4}, {2, 0, 1},
+  };
+  WriteFileBytes("list.txt", kFourEntries);
+  for (const Case& c : cases) {
+    gWebsiteList.duplicateTally = c.duplicateTally;
+    gWebsiteList.currentPosition = c.currentPosition;
+    Load("list.txt");
+    EXPECT_EQ(Selected(), c.expectedPosition)
+        << "tally " << c.duplicateTally << ", current position " << c.currentPosition;
+    EXPECT_EQ(gWebsiteList.currentPosition, c.expectedPosition)
+        << "tally " << c.duplicateTally << ", current position " << c.currentPosition;
+  }
+}
+
+TEST_F(ListLoad, ReadsLinesAsTheFileFormatSays) {
+  struct Case {
+    const char* what;
+    std::string bytes;
+    std::vector<std::string> urls;
+    std::vector<std::string> names;
+  };
+  const Case cases[] = {
+      {"LF alone ends no line", "http://a, A\nhttp://b, B\n", {"http://a"}, {"A\nhttp://b, B\n"}},
+      {"CR alone ends a line", "http://a, A\rhttp://b, B", {"http://a", "http://b"}, {"A", "B"}},
+      {"LF after CR LF starts the next line",
+       "http://a, A\r\n\nhttp://b, B\r\nhttp://c",
+       {"http://a", "http://c"},
+       {"A", ""}},
+      {"Ctrl-Z ends the file", "http://a, A\x1A, rest\r\nhttp://b, B\r\n", {"http://a"}, {"A"}},
+      {"a byte-order mark spoils the first line",
+       "\xEF\xBB\xBFhttp://a, A\r\nhttp://b, B",
+       {"http://b"},
+       {"B"}},
+      {"duplicates stay", "http://a, A\r\nhttp://a, A\r\n", {"http://a", "http://a"}, {"A", "A"}},
+      {"tabs, quotes and leading blanks",
+       " http://a\r\n\twww.b\r\n\"http://c\"\r\nWWW.d\t, D",
+       {"WWW.d\t"},
+       {"D"}},
+      {"NUL and high bytes",
+       std::string("http://a\0b, N\xE9\xFF", 15),
+       {std::string("http://a\0b", 10)},
+       {"N\xE9\xFF"}},
+  };
+  for (const Case& c : cases) {
+    WriteFileBytes("list.txt", c.bytes);
+    NoticeWatcher watcher;
+    EXPECT_EQ(Load("list.txt"), LoadOutcome::kLoaded) << c.what;
+    EXPECT_EQ(gWebsiteList.entryCount, static_cast<int32_t>(c.urls.size())) << c.what;
+    EXPECT_EQ(gWebsiteList.urls, c.urls) << c.what;
+    EXPECT_EQ(gWebsiteList.names, c.names) << c.what;
+    ExpectItemsMatchEntries();
+    EXPECT_TRUE(watcher.Notices().empty()) << c.what;
+  }
+}
+
+// Each failed load starts from a loaded list whose scroll width and position must survive.
+TEST_F(ListLoad, FailedLoadsSayWhyAndKeepScrollWidthAndPosition) {
+  struct Case {
+    const char* name;
+    const char* bytes;  // nullptr: no file; "/": a folder of that name
+    LoadOutcome outcome;
+    const char* notice;
+    bool keepsItems;
+  };
+  const Case cases[] = {
+      {"list.txt.bak", kFourEntries, LoadOutcome::kNotTextFile, "Selected file is not a text file",
+       true},
+      {"list", kFourEntries, LoadOutcome::kNotTextFile, "Selected file is not a text file", true},
+      {"list.", kFourEntries, LoadOutcome::kNotTextFile, "Selected file is not a text file", true},
+      {"missing.txt", nullptr, LoadOutcome::kNoWebsites, "File contains no websites", false},
+      {"empty.txt", "", LoadOutcome::kNoWebsites, "File contains no websites", false},
+      {"ignored.txt", " http://a\r\n\r\nhtt\r\n\"www.b\r\n", LoadOutcome::kNoWebsites,
+       "File contains no websites", false},
+      {"folder.txt", "/", LoadOutcome::kNoWebsites, "File contains no websites", false},
+  };
+  WriteFileBytes("good.txt", kFourEntries);
+  for (const Case& c : cases) {
+    if (c.bytes && std::string(c.bytes) == "/") {
+      CreateDirectoryW(ToWide(PathOf(c.name)).c_str(), nullptr);
+    } else if (c.bytes) {
+      WriteFileBytes(c.name, c.bytes);
+    }
+    Load("good.txt");
+    const int width = ScrollWidth();
+    gWebsiteList.currentPosition = 3;
+    NoticeWatcher watcher;
+
+    EXPECT_EQ(Load(c.name), c.outcome) << c.name;
+    ASSERT_TRUE(watcher.WaitForCount(1)) << c.name;
+    ASSERT_EQ(watcher.Notices().size(), 1u) << c.name;
+    ExpectErrorNotice(watcher.Notices()[0], c.notice);
+    EXPECT_EQ(gWebsiteList.entryCount, 0) << c.name;
+    EXPECT_EQ(ScrollWidth(), width) << c.name;
+    EXPECT_EQ(gWebsiteList.currentPosition, 3) << c.name;
+    EXPECT_EQ(gWebsiteList.listFilePath, PathOf(c.name)) << c.name;
+    EXPECT_EQ(ItemTexts().size(), c.keepsItems ? 4u : 0u) << c.name;
+    if (!c.keepsItems) EXPECT_EQ(Selected(), 0) << c.name;
+  }
+}
+
+TEST_F(ListLoad, AFileThatCannotBeReadIsReportedAsSuch) {
+  WriteFileBytes("good.txt", kFourEntries);
+  WriteFileBytes("held.txt", kFourEntries);
+  Load("good.txt");
+  const int width = ScrollWidth();
+  {
+    HeldOpenFile held(PathOf("held.txt"));
+    ASSERT_NE(held.handle, INVALID_HANDLE_VALUE);
+    NoticeWatcher watcher;
+    EXPECT_EQ(Load("held.txt"), LoadOutcome::kUnreadable);
+    ASSERT_EQ(watcher.Notices().size(), 1u);
+    ExpectErrorNotice(watcher.Notices()[0],
+                      "The list file could not be read:\n" + PathOf("held.txt"));
+    EXPECT_EQ(gWebsiteList.entryCount, 0);
+    EXPECT_TRUE(gWebsiteList.listFileUnread);
+    EXPECT_TRUE(ItemTexts().empty());
+    EXPECT_EQ(Selected(), 0);
+    EXPECT_EQ(ScrollWidth(), width);
+  }
+  // Once the other program lets go, the same file loads, and the mark is gone.
+  EXPECT_EQ(Load("held.txt"), LoadOutcome::kLoaded);
+  EXPECT_EQ(gWebsiteList.entryCount, 4);
+  EXPECT_FALSE(gWebsiteList.listFileUnread);
+}
+
+TEST_F(ListLoad, ListTextFollowsTheListOrder) {
+  WriteFileBytes("list.txt", kFourEntries);
+  Load("list.txt");
+  EXPECT_EQ(ListToText(),
+            "http://bravo.example, Bravo\r\n"
+            "https://charlie.example, charlie, the third\r\n"
+            "www.delta.example, Delta\r\n"
+            "HTTP://alpha.example\r\n");
+
+  // Item values that name no entry give no line instead of reading past the arrays.
+  ListSetItemData(host_, kMainListId, 2, 99);
+  ListSetItemData(host_, kMainListId, 3, 0);
+  ListSetItemData(host_, kMainListId, 4, -7);
+  EXPECT_EQ(ListToText(), "http://bravo.example, Bravo\r\n");
+
+  gWebsiteList.entryCount = 6;  // more entries than items: the missing items read as -1
+  EXPECT_EQ(ListToText(), "http://bravo.example, Bravo\r\n");
+
+  NoticeWatcher watcher;
+  Load("missing.txt");
+  EXPECT_EQ(ListToText(), "");
+}
+
+}  // namespace

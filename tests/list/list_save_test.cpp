@@ -1,0 +1,210 @@
+#include <gtest/gtest.h>
+
+#include "dialog_layer/dialog_layer.h"
+#include "list/list_file.h"
+#include "list/main_list.h"
+#include "list/website_list.h"
+#include "main_list_fixture.h"
+#include "support/notice_watcher.h"
+
+namespace {
+
+constexpr char kOldList[] = "http://old.example, Old\r\nwww.older.example\r\n";
+constexpr char kEditedText[] = "http://new.example, New\r\n";
+
+class ListSave : public MainListTest {
+ protected:
+  std::string NotSaved(const std::string& name, const std::string& reason) const {
+    return "The list was not saved to\n" + PathOf(name) + "\n" + reason;
+  }
+  std::string Unreadable(const std::string& name) const {
+    return "The list file could not be read:\n" + PathOf(name);
+  }
+
+  // Saves edited text over the current list file and expects a refusal: the given notices in
+  // order (error icon, default caption), and every file in the folder as it was.
+  void ExpectRefused(const std::vector<std::string>& notices) {
+    std::vector<std::string> names = FolderContents();
+    std::vector<std::string> contents;
+    for (const std::string& name : names) contents.push_back(FileBytes(name));
+
+    NoticeWatcher watcher;
+    EXPECT_FALSE(SaveEditedText(kEditedText, 1));
+    ASSERT_TRUE(watcher.WaitForCount(notices.size()));
+    std::vector<SeenNotice> seen = watcher.Notices();
+    ASSERT_EQ(seen.size(), notices.size());
+    for (size_t i = 0; i < seen.size(); ++i) {
+      EXPECT_EQ(seen[i].text, notices[i]) << "notice " << i;
+      EXPECT_EQ(seen[i].caption, "Quillet") << "notice " << i;
+      EXPECT_EQ(seen[i].icon, static_cast<UINT>(MB_ICONERROR)) << "notice " << i;
+    }
+    EXPECT_EQ(FolderContents(), names) << "a file was left behind or lost";
+    for (size_t i = 0; i < names.size(); ++i) {
+      EXPECT_EQ(FileBytes(names[i]), contents[i]) << names[i];
+    }
+  }
+};
+
+TEST_F(ListSave, WritesEveryPieceThenOneMoreLineEnd) {
+  struct Case {
+    std::string listText;
+    std::string fileBytes;
+  };
+  const Case cases[] = {
+      {"", "\r\n\r\n"},
+      {"http://a, A\r\n", "http://a, A\r\n\r\n\r\n"},
+      {"http://a\r\nwww.b, B, more", "http://a\r\nwww.b, B, more\r\n\r\n"},
+      {"caf\xE9\r\n", "caf\xE9\r\n\r\n\r\n"},
+  };
+  // A longer old file: nothing of it may survive the shorter new content.
+  WriteFileBytes("list.txt", std::string(5000, 'x'));
+  gWebsiteList.listFilePath = PathOf("list.txt");
+  NoticeWatcher watcher;
+  for (const Case& c : cases) {
+    gWebsiteList.listText = c.listText;
+    EXPECT_TRUE(SaveListText()) << c.listText;
+    EXPECT_EQ(FileBytes("list.txt"), c.fileBytes) << c.listText;
+  }
+  EXPECT_TRUE(watcher.Notices().empty());
+  EXPECT_EQ(FolderContents(), std::vector<std::string>{"list.txt"}) << "no new file left";
+}
+
+TEST_F(ListSave, CreatesAMissingListFile) {
+  gWebsiteList.listFilePath = PathOf("new.txt");
+  gWebsiteList.listText = "http://a, A\r\n";
+  EXPECT_TRUE(SaveListText());
+  EXPECT_EQ(FileBytes("new.txt"), "http://a, A\r\n\r\n\r\n");
+  EXPECT_EQ(FolderContents(), std::vector<std::string>{"new.txt"});
+}
+
+TEST_F(ListSave, LeavesOtherFilesOfItsOwnNamingAlone) {
+  // A file that happens to have the name the save would first choose for its new file.
+  const std::string stray = "~ql" + std::to_string(GetCurrentProcessId()) + "-0.tmp";
+  WriteFileBytes(stray, "not ours");
+  WriteFileBytes("list.txt", kOldList);
+  gWebsiteList.listFilePath = PathOf("list.txt");
+  gWebsiteList.listText = "http://a\r\n";
+  EXPECT_TRUE(SaveListText());
+  EXPECT_EQ(FileBytes("list.txt"), "http://a\r\n\r\n\r\n");
+  EXPECT_EQ(FileBytes(stray), "not ours");
+  EXPECT_EQ(FolderContents().size(), 2u);
+}
+
+TEST_F(ListSave, SavedListReloadsWithTheEditedEntrySelected) {
+  WriteFileBytes("list.txt", kOldList);
+  Load("list.txt");
+  // The editor starts with the list text; the user adds a line whose name holds commas and
+  // leaves the caret on it.
+  std::string edited = ListToText() + "  www.echo.example ,Echo, with, commas \r\n";
+  NoticeWatcher watcher;
+  EXPECT_TRUE(SaveEditedText(edited, 3));
+
+  EXPECT_EQ(FileBytes("list.txt"),
+            "http://old.example, Old\r\nwww.older.example\r\nwww.echo.example, Echo, with, "
+            "commas\r\n\r\n\r\n");
+  EXPECT_EQ(gWebsiteList.entryCount, 3);
+  EXPECT_EQ(ItemTexts(),
+            (std::vector<std::string>{"Echo, with, commas", "Old", "www.older.example"}));
+  EXPECT_EQ(ListItemText(host_, kMainListId, Selected()), "Echo, with, commas");
+  EXPECT_EQ(gWebsiteList.currentPosition, Selected());
+  ExpectItemsMatchEntries();
+  EXPECT_EQ(ListToText(),
+            "www.echo.example, Echo, with, commas\r\nhttp://old.example, Old\r\n"
+            "www.older.example\r\n");
+  EXPECT_TRUE(watcher.Notices().empty());
+}
+
+TEST_F(ListSave, TheLineToSelectBecomesTheSelectedItem) {
+  struct Case {
+    const char* edited;
+    int32_t line;
+    const char* selected;
+  };
+  const Case cases[] = {
+      // No duplicates: the entry on the line, wherever the sorting puts it.
+      {"http://c, Cc\r\nhttp://a, Aa\r\nhttp://b, Bb\r\n", 1, "Cc"},
+      {"http://c, Cc\r\nhttp://a, Aa\r\nhttp://b, Bb\r\n", 3, "Bb"},
+      {"http://c, Cc\r\nhttp://a, Aa\r\nhttp://b, Bb\r\n", 0, "Aa"},
+      {"http://c, Cc\r\nhttp://a, Aa\r\nhttp://b, Bb\r\n", 7, "Cc"},
+      // One duplicate pair: the emptied piece's number, 2, is taken as a position.
+      {"http://p, Two\r\nhttp://q, One\r\nhttp://r, Four\r\nhttp://q, Three\r\n", 1, "Three"},
+      // Several pairs: the first position.
+      {"http://p, P\r\n\r\n\r\nhttp://q, Q\r\n", 4, "P"},
+  };
+  for (const Case& c : cases) {
+    gWebsiteList.listFilePath = PathOf("list.txt");
+    EXPECT_TRUE(SaveEditedText(c.edited, c.line)) << c.edited << " line " << c.line;
+    EXPECT_EQ(ListItemText(host_, kMainListId, Selected()), c.selected)
+        << c.edited << " line " << c.line;
+  }
+}
+
+TEST_F(ListSave, EmptyEditedTextIsSavedAndReportedAsNoWebsites) {
+  WriteFileBytes("list.txt", kOldList);
+  Load("list.txt");
+  NoticeWatcher watcher;
+  EXPECT_TRUE(SaveEditedText("\r\n  \r\n", 1));
+  EXPECT_EQ(FileBytes("list.txt"), "\r\n\r\n");
+  ASSERT_TRUE(watcher.WaitForCount(1));
+  EXPECT_EQ(watcher.Notices()[0].text, "File contains no websites");
+  EXPECT_EQ(gWebsiteList.entryCount, 0);
+}
+
+TEST_F(ListSave, RefusesAReadOnlyFile) {
+  WriteFileBytes("list.txt", kOldList);
+  Load("list.txt");
+  SetFileAttributesW(ToWide(PathOf("list.txt")).c_str(), FILE_ATTRIBUTE_READONLY);
+  ExpectRefused({NotSaved("list.txt", "The file is read-only.")});
+  // The reload shows the list the disk still holds.
+  EXPECT_EQ(ItemTexts(), (std::vector<std::string>{"Old", "www.older.example"}));
+}
+
+TEST_F(ListSave, RefusesWhenAnotherProgramHoldsTheFile) {
+  WriteFileBytes("list.txt", kOldList);
+  Load("list.txt");
+  HeldOpenFile held(PathOf("list.txt"));
+  ASSERT_NE(held.handle, INVALID_HANDLE_VALUE);
+  // The reload cannot read it either, and says so.
+  ExpectRefused({NotSaved("list.txt", "The file could not be written."), Unreadable("list.txt")});
+  EXPECT_TRUE(gWebsiteList.listFileUnread);
+}
+
+TEST_F(ListSave, RefusesAFolderThatDoesNotExist) {
+  gWebsiteList.listFilePath = PathOf("no such folder\\list.txt");
+  ExpectRefused({NotSaved("no such folder\\list.txt", "The file could not be written."),
+                 "File contains no websites"});
+}
+
+TEST_F(ListSave, RefusesAFolderOfTheListsName) {
+  CreateDirectoryW(ToWide(PathOf("folder.txt")).c_str(), nullptr);
+  gWebsiteList.listFilePath = PathOf("folder.txt");
+  ExpectRefused({NotSaved("folder.txt", "A folder has that name."), "File contains no websites"});
+}
+
+TEST_F(ListSave, RefusesAFileThatIsNotAList) {
+  WriteFileBytes("report.doc", "not a list");
+  {
+    NoticeWatcher watcher;
+    Load("report.doc");
+  }
+  // No reload follows: it would only repeat "Selected file is not a text file".
+  ExpectRefused({NotSaved("report.doc", "It is not a text file.")});
+}
+
+TEST_F(ListSave, RefusesAListThatWasNeverRead) {
+  WriteFileBytes("list.txt", kOldList);
+  {
+    HeldOpenFile held(PathOf("list.txt"));
+    NoticeWatcher watcher;
+    EXPECT_EQ(Load("list.txt"), LoadOutcome::kUnreadable);
+  }
+  // The other program has let go, but what the file holds was never shown: it stays.
+  ExpectRefused({NotSaved("list.txt",
+                          "The file could not be read, so saving would replace content never "
+                          "seen.")});
+  EXPECT_TRUE(gWebsiteList.listFileUnread);
+  EXPECT_EQ(Load("list.txt"), LoadOutcome::kLoaded);
+  EXPECT_TRUE(SaveEditedText(kEditedText, 1)) << "a list that has been read can be saved";
+}
+
+}  // namespace

@@ -1,0 +1,182 @@
+#include "main_list_fixture.h"
+
+#include <algorithm>
+
+#include "dialog_layer/dialog_layer.h"
+#include "list/list_format.h"
+#include "list/main_list.h"
+#include "list/website_list.h"
+
+namespace {
+
+std::wstring MakeUniqueFolder() {
+  wchar_t temp[MAX_PATH + 1] = {};
+  GetTempPathW(MAX_PATH + 1, temp);
+  static int made = 0;
+  for (;;) {
+    std::wstring folder = std::wstring(temp) + L"quillet-list-" +
+                          std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++made);
+    if (CreateDirectoryW(folder.c_str(), nullptr)) return folder + L"\\";
+    if (GetLastError() != ERROR_ALREADY_EXISTS) return {};
+  }
+}
+
+// Removes the folder and everything below it, read-only files included.
+void RemoveFolder(const std::wstring& folder) {
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW((folder + L"*").c_str(), &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      std::wstring name = found.cFileName;
+      if (name == L"." || name == L"..") continue;
+      std::wstring path = folder + name;
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        RemoveFolder(path + L"\\");
+      } else {
+        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(path.c_str());
+      }
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+  }
+  RemoveDirectoryW(folder.c_str());
+}
+
+}  // namespace
+
+void MainListTest::SetUp() {
+  ClearWebsiteList();
+  folder_ = MakeUniqueFolder();
+  ASSERT_FALSE(folder_.empty()) << "no temporary folder";
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  host_ = CreateWindowExW(0, L"#32770", L"main", WS_POPUP | WS_CAPTION, 0, 0, 400, 300, nullptr,
+                          nullptr, instance, nullptr);
+  list_ = CreateWindowExW(
+      WS_EX_CLIENTEDGE, L"LISTBOX", L"",
+      WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | LBS_SORT | LBS_NOTIFY, 10, 10, 200, 200,
+      host_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kMainListId)), instance, nullptr);
+  ASSERT_TRUE(host_ && list_);
+  font_ = CreateFontW(-28, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Arial");
+  SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  gMainList.dialog = host_;
+  gMainList.list = list_;
+  gMainList.deviceContext = GetDC(list_);
+}
+
+void MainListTest::TearDown() {
+  if (gMainList.deviceContext) ReleaseDC(list_, gMainList.deviceContext);
+  gMainList = MainListHandles();
+  if (host_) DestroyWindow(host_);
+  if (font_) DeleteObject(font_);
+  if (!folder_.empty()) RemoveFolder(folder_);
+  ClearWebsiteList();
+}
+
+std::string MainListTest::PathOf(const std::string& name) const {
+  return ToAnsi(folder_) + name;
+}
+
+void MainListTest::WriteFileBytes(const std::string& name, std::string_view bytes) const {
+  HANDLE file = CreateFileW(ToWide(PathOf(name)).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE) << name;
+  DWORD written = 0;
+  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(file);
+  ASSERT_EQ(written, bytes.size()) << name;
+}
+
+std::string MainListTest::FileBytes(const std::string& name) const {
+  HANDLE file = CreateFileW(ToWide(PathOf(name)).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return "<missing>";
+  std::string bytes;
+  char buffer[4096];
+  DWORD read = 0;
+  while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) {
+    bytes.append(buffer, read);
+  }
+  CloseHandle(file);
+  return bytes;
+}
+
+std::vector<std::string> MainListTest::FolderContents() const {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW((folder_ + L"*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    std::wstring name = found.cFileName;
+    if (name != L"." && name != L"..") names.push_back(ToAnsi(name));
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+LoadOutcome MainListTest::Load(const std::string& name) {
+  gWebsiteList.listFilePath = PathOf(name);
+  return LoadListFile();
+}
+
+void MainListTest::ExpectItemsMatchEntries() const {
+  const int32_t count = gWebsiteList.entryCount;
+  ASSERT_EQ(ListCount(host_, kMainListId), count);
+  std::vector<bool> seen(static_cast<size_t>(count) + 1, false);
+  for (int p = 1; p <= count; ++p) {
+    int32_t entry = ListGetItemData(host_, kMainListId, p);
+    ASSERT_TRUE(entry >= 1 && entry <= count) << "position " << p << " carries " << entry;
+    EXPECT_FALSE(seen[static_cast<size_t>(entry)]) << "entry " << entry << " twice";
+    seen[static_cast<size_t>(entry)] = true;
+    std::string_view shown =
+        DisplayText(EntryUrl(gWebsiteList, entry), EntryName(gWebsiteList, entry));
+    EXPECT_EQ(ListItemText(host_, kMainListId, p), std::string(shown.substr(0, shown.find('\0'))))
+        << "position " << p;
+  }
+}
+
+std::vector<std::string> MainListTest::ItemTexts() const {
+  std::vector<std::string> texts;
+  for (int p = 1; p <= ListCount(host_, kMainListId); ++p) {
+    texts.push_back(ListItemText(host_, kMainListId, p));
+  }
+  return texts;
+}
+
+std::vector<int32_t> MainListTest::ItemEntries() const {
+  std::vector<int32_t> entries;
+  for (int p = 1; p <= ListCount(host_, kMainListId); ++p) {
+    entries.push_back(ListGetItemData(host_, kMainListId, p));
+  }
+  return entries;
+}
+
+int MainListTest::Selected() const {
+  return ListSelected(host_, kMainListId);
+}
+
+int MainListTest::ScrollWidth() const {
+  return static_cast<int>(SendMessageW(list_, LB_GETHORIZONTALEXTENT, 0, 0));
+}
+
+int MainListTest::ExpectedScrollWidth(const std::vector<std::string>& texts) const {
+  HDC context = GetDC(list_);
+  HGDIOBJ previous = SelectObject(context, font_);
+  LONG widest = 0;
+  for (const std::string& text : texts) {
+    SIZE size = {};
+    GetTextExtentPoint32A(context, text.data(), static_cast<int>(text.size()), &size);
+    widest = std::max(widest, size.cx);
+  }
+  SelectObject(context, previous);
+  ReleaseDC(list_, context);
+  return static_cast<int>(widest) + 8;
+}
+
+HeldOpenFile::HeldOpenFile(const std::string& path)
+    : handle(CreateFileW(ToWide(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                         FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+
+HeldOpenFile::~HeldOpenFile() {
+  if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
+}

@@ -1,0 +1,306 @@
+// The main dialog in this process: its window and controls as built, the counter that follows
+// the main list, the guards of the open action, and what follows a load.
+#include "main_dialog/main_dialog.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+#include <vector>
+
+#include "dialog_layer/dialog_layer.h"
+#include "list/list_file.h"
+#include "list/main_list.h"
+#include "list/website_list.h"
+#include "main_dialog/list_loading.h"
+#include "quillet_driver.h"
+#include "support/notice_watcher.h"
+#include "support/wait.h"
+
+namespace {
+
+std::string ClassOf(HWND window) {
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  return ToAnsi(name);
+}
+
+std::string TextOf(HWND window) {
+  return GetControlText(window);
+}
+
+RECT RectInDialog(HWND dialog, HWND control) {
+  RECT rect = {};
+  GetWindowRect(control, &rect);
+  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+std::string CounterOf(HWND dialog) {
+  HWND bar = ControlHandle(dialog, kStatusBarId);
+  wchar_t text[128] = {};
+  SendMessageW(bar, SB_GETTEXTW, kCounterPart - 1, reinterpret_cast<LPARAM>(text));
+  return ToAnsi(text);
+}
+
+// The main dialog, hidden, with the handles that loading needs; destroyed at the end.
+struct MainDialogUnderTest {
+  MainDialogUnderTest() {
+    ClearProgramState();
+    dialog = CreateMainDialog();
+    gMainList.list = ControlHandle(dialog, kMainListId);
+    gMainList.deviceContext = GetDC(gMainList.list);
+  }
+  ~MainDialogUnderTest() {
+    ReleaseDC(gMainList.list, gMainList.deviceContext);
+    DestroyWindow(dialog);
+    ClearProgramState();
+  }
+  // Entries 1..n in file order; the main list sorts them.
+  void Fill(const std::vector<std::string>& names) {
+    gWebsiteList.entryCount = static_cast<int32_t>(names.size());
+    gWebsiteList.urls.clear();
+    gWebsiteList.names = names;
+    for (size_t i = 0; i < names.size(); ++i) {
+      gWebsiteList.urls.push_back("http://" + names[i] + ".example");
+      int position = ListAddItem(dialog, kMainListId, names[i]);
+      ListSetItemData(dialog, kMainListId, position, static_cast<int32_t>(i + 1));
+    }
+  }
+  HWND dialog = nullptr;
+};
+
+// Closes every list editor this process opens, from a second thread, and counts them.
+struct EditorCloser {
+  EditorCloser() : thread([this] { Run(); }) {}
+  ~EditorCloser() {
+    stop = true;
+    thread.join();
+  }
+  void Run() {
+    while (!stop) {
+      HWND editor = OwnEditor();
+      if (editor && editor != lastClosed) {
+        lastClosed = editor;
+        ++closed;
+        PostMessageW(editor, WM_SYSCOMMAND, SC_CLOSE, 0);
+      }
+      Sleep(10);
+    }
+  }
+  static HWND OwnEditor() {
+    HWND window = nullptr;
+    while ((window = FindWindowExW(nullptr, window, nullptr, L"Add or change websites"))) {
+      DWORD processId = 0;
+      GetWindowThreadProcessId(window, &processId);
+      if (processId == GetCurrentProcessId() && IsWindowVisible(window)) return window;
+    }
+    return nullptr;
+  }
+  std::atomic<bool> stop{false};
+  std::atomic<int> closed{0};
+  HWND lastClosed = nullptr;
+  std::thread thread;
+};
+
+TEST(MainDialogWindow, IsATopLevelWindowOfFixedSizeAtTwoTwo) {
+  MainDialogUnderTest main;
+  EXPECT_EQ(TextOf(main.dialog), "Quillet - ver 1.02");
+  EXPECT_EQ(GetWindow(main.dialog, GW_OWNER), nullptr);
+  RECT client = {};
+  GetClientRect(main.dialog, &client);
+  EXPECT_EQ(client.right, 310);
+  EXPECT_EQ(client.bottom, 350);
+  RECT frame = {};
+  GetWindowRect(main.dialog, &frame);
+  EXPECT_EQ(frame.left, 2);
+  EXPECT_EQ(frame.top, 2);
+  LONG style = GetWindowLongW(main.dialog, GWL_STYLE);
+  EXPECT_EQ(style & (WS_SYSMENU | WS_MINIMIZEBOX | DS_MODALFRAME),
+            WS_SYSMENU | WS_MINIMIZEBOX | DS_MODALFRAME);
+  EXPECT_EQ(style & (WS_POPUP | WS_CHILD | WS_MAXIMIZEBOX | WS_THICKFRAME), 0);
+  EXPECT_EQ(GetWindowLongW(main.dialog, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+}
+
+TEST(MainDialogWindow, HasItsSixControlsAsBuilt) {
+  MainDialogUnderTest main;
+  struct Expected {
+    int id;
+    const char* windowClass;
+    const char* text;
+    RECT rect;
+    LONG style;
+  };
+  const Expected controls[] = {
+      {kMainListId, "ListBox", "", {5, 10, 305, 290}, 0x50311003},
+      {kShowItButtonId, "Button", "ShowIt", {5, 290, 100, 320}, 0x50010000},
+      {kAnotherListButtonId, "Button", "Another List", {110, 290, 205, 320}, 0x50010000},
+      {kChangeListButtonId, "Button", "Change List", {210, 290, 305, 320}, 0x50010000},
+      {kHelpLabelId, "Static", " F1-Help", {2, 335, 47, 351}, 0x50000100},
+  };
+  for (const Expected& e : controls) {
+    HWND control = ControlHandle(main.dialog, e.id);
+    ASSERT_TRUE(control) << e.id;
+    EXPECT_EQ(ClassOf(control), e.windowClass) << e.id;
+    EXPECT_EQ(TextOf(control), e.text) << e.id;
+    RECT rect = RectInDialog(main.dialog, control);
+    EXPECT_TRUE(EqualRect(&rect, &e.rect))
+        << e.id << ": " << rect.left << "," << rect.top << "," << rect.right << "," << rect.bottom;
+    EXPECT_EQ(GetWindowLongW(control, GWL_STYLE), e.style) << e.id;
+    EXPECT_EQ(GetWindowLongW(control, GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0) << e.id;
+  }
+  // The status bar lies along the bottom edge, under the help label.
+  HWND bar = ControlHandle(main.dialog, kStatusBarId);
+  ASSERT_TRUE(bar);
+  EXPECT_EQ(ClassOf(bar), "msctls_statusbar32");
+  RECT barRect = RectInDialog(main.dialog, bar);
+  EXPECT_EQ(barRect.bottom, 350);
+  EXPECT_EQ(barRect.right, 310);
+  EXPECT_EQ(GetWindow(ControlHandle(main.dialog, kHelpLabelId), GW_HWNDNEXT), bar)
+      << "the label is created before the bar";
+}
+
+TEST(MainDialogWindow, StatusBarHasAHelpPartAndACounterPart) {
+  MainDialogUnderTest main;
+  HWND bar = ControlHandle(main.dialog, kStatusBarId);
+  int edges[4] = {};
+  ASSERT_EQ(SendMessageW(bar, SB_GETPARTS, 4, reinterpret_cast<LPARAM>(edges)), 2);
+  EXPECT_EQ(edges[0], 199);
+  EXPECT_EQ(edges[1], 9998);
+  wchar_t help[32] = {};
+  LRESULT lengthAndStyle = SendMessageW(bar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(help));
+  EXPECT_EQ(ToAnsi(help), " F1-Help");
+  EXPECT_EQ(HIWORD(lengthAndStyle), 0) << "drawing style 0";
+  EXPECT_EQ(CounterOf(main.dialog), "");
+}
+
+TEST(MainDialogWindow, TabVisitsTheListAndTheThreeButtonsOnly) {
+  MainDialogUnderTest main;
+  ShowWindow(main.dialog, SW_SHOWNOACTIVATE);
+  std::vector<int> visited;
+  HWND control = ControlHandle(main.dialog, kMainListId);
+  for (int i = 0; i < 4; ++i) {
+    control = GetNextDlgTabItem(main.dialog, control, FALSE);
+    visited.push_back(GetDlgCtrlID(control));
+  }
+  EXPECT_EQ(visited, (std::vector<int>{kShowItButtonId, kAnotherListButtonId, kChangeListButtonId,
+                                       kMainListId}));
+}
+
+TEST(MainListCounter, FollowsTheSelectionInTheOrdinaryForm) {
+  MainDialogUnderTest main;
+  main.Fill({"cherry", "apple", "banana", "date"});
+  ListSelect(main.dialog, kMainListId, 3);
+  OnMainListNotification(main.dialog, LBN_SELCHANGE);
+  EXPECT_EQ(gWebsiteList.currentPosition, 3);
+  EXPECT_EQ(CounterOf(main.dialog), "Website: 3 of 4");
+
+  SendMessageW(gMainList.list, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+  OnMainListNotification(main.dialog, LBN_KILLFOCUS);
+  EXPECT_EQ(gWebsiteList.currentPosition, 0);
+  EXPECT_EQ(CounterOf(main.dialog), "Website: 0 of 4");
+
+  // The items of a refused file stay on show with a count of 0.
+  gWebsiteList.entryCount = 0;
+  ListSelect(main.dialog, kMainListId, 2);
+  OnMainListNotification(main.dialog, LBN_SELCHANGE);
+  EXPECT_EQ(CounterOf(main.dialog), "Website: 2 of 0");
+}
+
+TEST(OpenAction, ReadsTheEntryOfTheSelectedPosition) {
+  MainDialogUnderTest main;
+  main.Fill({"cherry", "apple", "banana"});  // sorted: apple (2), banana (3), cherry (1)
+  for (int position = 1; position <= 3; ++position) {
+    gWebsiteList.currentPosition = position;
+    const std::string* url = SelectedEntryUrl(main.dialog);
+    ASSERT_TRUE(url) << position;
+    EXPECT_EQ(*url, "http://" + ListItemText(main.dialog, kMainListId, position) + ".example");
+  }
+}
+
+TEST(OpenAction, FindsNothingOutsideTheList) {
+  MainDialogUnderTest main;
+  main.Fill({"cherry", "apple", "banana"});
+  for (int32_t position : {0, -1, 4, INT32_MAX, INT32_MIN}) {
+    gWebsiteList.currentPosition = position;
+    EXPECT_EQ(SelectedEntryUrl(main.dialog), nullptr) << "position " << position;
+  }
+  gWebsiteList.currentPosition = 2;
+  for (int32_t entry : {0, -1, 4, 1000}) {
+    ListSetItemData(main.dialog, kMainListId, 2, entry);
+    EXPECT_EQ(SelectedEntryUrl(main.dialog), nullptr) << "item value " << entry;
+  }
+  ListSetItemData(main.dialog, kMainListId, 2, 1);
+  gWebsiteList.entryCount = 0;  // a refused load hides the arrays
+  EXPECT_EQ(SelectedEntryUrl(main.dialog), nullptr);
+}
+
+TEST(OpenAction, RefusesAnEntryThatIsNotAWebAddress) {
+  MainDialogUnderTest main;
+  main.Fill({"tool"});
+  gWebsiteList.urls[0] = "http:\\\\server\\share\\tool.exe";
+  gWebsiteList.currentPosition = 1;
+  NoticeWatcher watcher;
+  OpenSelectedEntry(main.dialog);
+  ASSERT_TRUE(watcher.WaitForCount(1));
+  SeenNotice notice = watcher.Notices()[0];
+  EXPECT_EQ(notice.caption, "Not a web address");
+  EXPECT_EQ(notice.icon, static_cast<UINT>(MB_ICONWARNING));
+  EXPECT_NE(notice.text.find("http:\\\\server\\share\\tool.exe"), std::string::npos);
+}
+
+struct LoadCase {
+  const char* name;
+  std::string bytes;  // written to the list file unless holdOpen says otherwise
+  bool exists;
+  bool holdOpen;  // held open without sharing by the test: exists but cannot be read
+  bool loaded;
+  std::vector<std::string> notices;
+  int editors;
+};
+
+TEST(LoadAndReport, TellsAndOpensTheEditorOnlyWhenThereIsNothingToShow) {
+  const LoadCase cases[] = {
+      {"entries", "http://a.example, A\r\n", true, false, true, {}, 0},
+      {"no entry lines",
+       "# nothing\r\n",
+       true,
+       false,
+       false,
+       {"File contains no websites", "File has no content"},
+       1},
+      {"missing", "", false, false, false, {"File contains no websites", "File has no content"}, 1},
+      {"unreadable", "http://a.example, A\r\n", true, true, false, {"*"}, 0},
+  };
+  std::wstring folder = MakeScratchFolder(L"quillet-load");
+  for (const LoadCase& c : cases) {
+    MainDialogUnderTest main;
+    std::wstring path = folder + ToWide(c.name) + L".txt";
+    if (c.exists) ASSERT_TRUE(WriteFileBytes(path, c.bytes)) << c.name;
+    HANDLE held = c.holdOpen ? CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                           FILE_ATTRIBUTE_NORMAL, nullptr)
+                             : INVALID_HANDLE_VALUE;
+    gWebsiteList.listFilePath = ToAnsi(path);
+    NoticeWatcher watcher;
+    EditorCloser closer;
+    bool loaded = LoadListAndReport(main.dialog);
+    ASSERT_TRUE(watcher.WaitForCount(c.notices.size())) << c.name;
+    if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
+
+    EXPECT_EQ(loaded, c.loaded) << c.name;
+    std::vector<SeenNotice> seen = watcher.Notices();
+    ASSERT_EQ(seen.size(), c.notices.size()) << c.name;
+    for (size_t i = 0; i < seen.size(); ++i) {
+      if (c.notices[i] != "*") EXPECT_EQ(seen[i].text, c.notices[i]) << c.name;
+    }
+    if (!seen.empty() && c.notices.back() == "File has no content") {
+      EXPECT_EQ(seen.back().icon, static_cast<UINT>(MB_ICONINFORMATION));
+      EXPECT_EQ(seen.back().caption, kDefaultNoticeCaption);
+    }
+    EXPECT_EQ(closer.closed, c.editors) << c.name;
+  }
+  RemoveFolder(folder);
+}
+
+}  // namespace
