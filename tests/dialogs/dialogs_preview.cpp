@@ -66,6 +66,8 @@ void PreviewEditor(const std::string& folder) {
 
 int main(int argc, char** argv) {
   if (argc < 3) return 2;
+  InitDialogLayer();
+  InitDialogLayerThread();
   std::string what = argv[1];
   if (what == "help") PreviewHelp(argv[2]);
   if (what == "editor") PreviewEditor(argv[2]);

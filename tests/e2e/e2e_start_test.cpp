@@ -130,7 +130,10 @@ TEST(EndToEnd, MissingDefaultListLeadsThroughTheEditorToASavedList) {
   HWND notice = WaitForNotice(session.quillet, "not found");
   ASSERT_TRUE(notice) << "no not-found message";
   EXPECT_EQ(WindowText(notice), "File not found");
-  EXPECT_EQ(NoticeText(notice).substr(0, 41), "Opening file (myQuillet.txt) not found\r\n\r\n");
+  EXPECT_EQ(NoticeText(notice),
+            "Opening file (myQuillet.txt) not found\r\n\r\n"
+            "... begin adding websites, such as:\r\n"
+            "https://www.example.com, Example Site");
   AnswerNotice(notice, IDOK);
 
   HWND editor = WaitForWindow(session.quillet, kEditorCaption);

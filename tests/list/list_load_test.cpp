@@ -194,7 +194,9 @@ TEST_F(ListLoad, FailedLoadsSayWhyAndKeepScrollWidthAndPosition) {
     EXPECT_EQ(gWebsiteList.currentPosition, 3) << c.name;
     EXPECT_EQ(gWebsiteList.listFilePath, PathOf(c.name)) << c.name;
     EXPECT_EQ(ItemTexts().size(), c.keepsItems ? 4u : 0u) << c.name;
-    if (!c.keepsItems) EXPECT_EQ(Selected(), 0) << c.name;
+    if (!c.keepsItems) {
+      EXPECT_EQ(Selected(), 0) << c.name;
+    }
   }
 }
 
