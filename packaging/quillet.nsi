@@ -52,6 +52,10 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) ${PUBLISHER}"
 !include FileFunc.nsh
 
 !define MUI_ABORTWARNING
+!define MUI_WELCOMEPAGE_TEXT "Setup will install Quillet ${VERSION} for all users of this computer.$\r$\n$\r$\n\
+Your list of websites is kept in the file myQuillet.txt in the folder ProgramData\Brelmont\myQuillet, \
+where every user can change it. Uninstalling Quillet leaves that file in place.$\r$\n$\r$\n\
+Click Install to start the installation."
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH

@@ -25,6 +25,10 @@ void EditSelect(HWND editBox, int first, int end) {
   SendToEdit(editBox, EM_SETSEL, static_cast<WPARAM>(first), static_cast<LPARAM>(end));
 }
 
+int EditFirstVisibleLine(HWND editBox) {
+  return static_cast<int>(SendToEdit(editBox, EM_GETFIRSTVISIBLELINE, 0, 0));
+}
+
 void EditScrollLines(HWND editBox, int lines) {
   SendToEdit(editBox, EM_LINESCROLL, 0, static_cast<LPARAM>(lines));
 }

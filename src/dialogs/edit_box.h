@@ -12,6 +12,7 @@ int EditLineLength(HWND editBox, int characterIndex);
 // The line that holds the caret, or the start of the selection when there is one.
 int EditCaretLine(HWND editBox);
 void EditSelect(HWND editBox, int first, int end);
+int EditFirstVisibleLine(HWND editBox);
 // Scrolls the text by the given number of lines (negative: up).
 void EditScrollLines(HWND editBox, int lines);
 bool EditIsModified(HWND editBox);

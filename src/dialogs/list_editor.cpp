@@ -17,6 +17,13 @@ constexpr DWORD kEditBoxStyle = ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL | WS_H
 constexpr int32_t kKeepOpen = 1;
 constexpr int32_t kLetLayerHandle = 0;
 
+// Caret on the first line and that line at the top: where an edit box leaves them after its
+// text was set differs between platforms (Wine: after the text's end, scrolled down to it).
+void StartAtTheTop(HWND editBox) {
+  EditSelect(editBox, 0, 0);
+  EditScrollLines(editBox, -EditFirstVisibleLine(editBox));
+}
+
 // Selects the line of the main list's selected entry and scrolls it to the top. The text holds
 // the entries in main-list order, so position p is line p - 1; with nothing selected (p = 0)
 // line -1 names the caret's line, the first.
@@ -24,6 +31,7 @@ void MarkSelectedLine(HWND dialog) {
   int position = ListSelected(gMainList.dialog, kMainListId);
   gListEditor = {dialog, ControlHandle(dialog, kListEditorEditId), false};
   HWND editBox = gListEditor.editBox;
+  StartAtTheTop(editBox);
   int start = EditLineStart(editBox, position - 1);
   EditSelect(editBox, start, start + EditLineLength(editBox, start));
   EditScrollLines(editBox, position - 1);
@@ -60,7 +68,7 @@ int32_t AskAndSave(HWND dialog) {
 // The question has no owner, so the editor's close box stays within reach while it, or the
 // save after it, is running; such a second close is dropped.
 int32_t AnswerClose(HWND dialog) {
-  if (gListEditor.closing) return kKeepOpen;
+
   if (!EditIsModified(gListEditor.editBox)) return kLetLayerHandle;
   gListEditor.closing = true;
   int32_t result = AskAndSave(dialog);

@@ -50,40 +50,42 @@ int MeasureWithSelectedFont(std::string_view text) {
   return extent.cx;
 }
 
-// Adds one item per entry, each carrying its entry number; returns the widest display text.
-int FillMainList(int32_t entryCount) {
+struct FilledList {
+  int widest = 0;              // the widest display text in pixels
+  int32_t soughtPosition = 0;  // where the sought entry stands; 0 when no entry has its number
+};
+
+// Adds one item per entry, each carrying its entry number. Keeps track of where the sought
+// entry stands: an item added at or above it moves it down by one.
+FilledList FillMainList(int32_t entryCount, int32_t soughtEntry) {
   MainListFontSelection selection;
-  int widest = 0;
+  FilledList filled;
   for (int32_t entry = 1; entry <= entryCount; ++entry) {
     std::string shown(DisplayText(EntryUrl(gWebsiteList, entry), EntryName(gWebsiteList, entry)));
-    widest = std::max(widest, MeasureWithSelectedFont(shown));
+    filled.widest = std::max(filled.widest, MeasureWithSelectedFont(shown));
     int position = ListAddItem(gMainList.dialog, kMainListId, shown);
+    if (position < 1) continue;  // the list is out of memory: the entry gets no item
     ListSetItemData(gMainList.dialog, kMainListId, position, entry);
+    if (entry == soughtEntry) {
+      filled.soughtPosition = position;
+    } else if (filled.soughtPosition > 0 && position <= filled.soughtPosition) {
+      ++filled.soughtPosition;
+    }
   }
-  return widest;
-}
-
-// The position at which the entry now stands; 0 when no item carries it.
-int32_t PositionOfEntry(int32_t entry, int32_t entryCount) {
-  for (int32_t position = 1; position <= entryCount; ++position) {
-    if (ListGetItemData(gMainList.dialog, kMainListId, position) == entry) return position;
-  }
-  return 0;
+  return filled;
 }
 
 // The current position names an entry to select, unless the latest normalisation found
-// duplicates: then it is a position already.
-int32_t PositionToSelect(int32_t entryCount) {
+// duplicates: then it is a position already. Clamped to the list.
+int32_t PositionToSelect(int32_t entryCount, int32_t positionOfNamedEntry) {
   int32_t candidate = gWebsiteList.currentPosition;
-  if (gWebsiteList.duplicateTally == 0) {
-    int32_t position = PositionOfEntry(candidate, entryCount);
-    if (position > 0) candidate = position;
+  if (gWebsiteList.duplicateTally == 0 && positionOfNamedEntry > 0) {
+    candidate = positionOfNamedEntry;
   }
   return std::max(1, std::min(entryCount, candidate));
 }
 
-void SelectLoadedPosition(int32_t entryCount) {
-  int32_t position = PositionToSelect(entryCount);
+void SelectLoadedPosition(int32_t position) {
   ListSelect(gMainList.dialog, kMainListId, position);
   gWebsiteList.currentPosition = position;
 }
@@ -112,13 +114,13 @@ LoadOutcome LoadListFile() {
   }
   int32_t entryCount = ParseListBytes(file.bytes, gWebsiteList.urls, gWebsiteList.names);
   file.bytes = std::string();  // the entries hold what is needed; free the copy now
-  int widest = FillMainList(entryCount);
+  FilledList filled = FillMainList(entryCount, gWebsiteList.currentPosition);
   gWebsiteList.entryCount = entryCount;
   if (entryCount == 0) {
     ShowLoadNotice("File contains no websites");
     return LoadOutcome::kNoWebsites;
   }
-  ListSetScrollWidth(gMainList.dialog, kMainListId, widest + kScrollWidthMargin);
-  SelectLoadedPosition(entryCount);
+  ListSetScrollWidth(gMainList.dialog, kMainListId, filled.widest + kScrollWidthMargin);
+  SelectLoadedPosition(PositionToSelect(entryCount, filled.soughtPosition));
   return LoadOutcome::kLoaded;
 }

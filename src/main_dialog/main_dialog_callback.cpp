@@ -2,11 +2,8 @@
 // list's notifications, and the dispatch of commands.
 #include "main_dialog/main_dialog.h"
 
-#include <vector>
-
 #include "dialog_layer/dialog_layer.h"
 #include "list/data_folder.h"
-#include "list/list_file.h"
 #include "list/main_list.h"
 #include "list/website_list.h"
 #include "main_dialog/list_loading.h"

@@ -2,8 +2,6 @@
 // list, show the help text.
 #include "main_dialog/main_dialog.h"
 
-#include <vector>
-
 #include "dialog_layer/dialog_layer.h"
 #include "dialogs/list_editor.h"
 #include "dialogs/sized_message_box.h"

@@ -50,8 +50,9 @@ bool EditModified() {
 void ReplaceSelection(const char* text) {
   SendMessageA(EditBox(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
 }
-void PostClose() {
-  PostMessageW(gListEditor.dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+// The low four bits of a system command belong to the platform; a close is a close with them.
+void PostClose(WPARAM lowBits = 0) {
+  PostMessageW(gListEditor.dialog, WM_SYSCOMMAND, SC_CLOSE | lowBits, 0);
 }
 bool QuestionAnswered(const NoticeWatcher& watcher, size_t count) {
   return watcher.Notices().size() >= count && !gListEditor.closing;
@@ -112,6 +113,30 @@ class ListEditorTest : public ::testing::Test {
   HWND mainDialog_ = nullptr;
 };
 
+// Every line of the test list is 30 characters and a line break.
+void ExpectMarkedLine(int line, int firstVisible) {
+  DWORD first = 0, end = 0;
+  SendMessageW(EditBox(), EM_GETSEL, reinterpret_cast<WPARAM>(&first),
+               reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(first, static_cast<DWORD>(line * 32)) << "line " << line;
+  EXPECT_EQ(end, static_cast<DWORD>(line * 32 + 30)) << "line " << line << " without its break";
+  EXPECT_EQ(SendMessageW(EditBox(), EM_GETFIRSTVISIBLELINE, 0, 0), firstVisible);
+  EXPECT_FALSE(EditModified());
+}
+
+void ExpectEditorWindow(HWND owner) {
+  EXPECT_EQ(GetControlText(gListEditor.dialog), "Add or change websites");
+  RECT client = {0, 0, 0, 0}, editor = {0, 0, 0, 0};
+  GetClientRect(gListEditor.dialog, &client);
+  EXPECT_EQ(client.right, 300);
+  EXPECT_EQ(client.bottom, 280);
+  POINT origin = {0, 0};
+  ClientToScreen(owner, &origin);
+  GetWindowRect(gListEditor.dialog, &editor);
+  EXPECT_EQ(editor.left - origin.x, 50) << "placed from the owner's client origin";
+  EXPECT_EQ(editor.top - origin.y, 50);
+}
+
 TEST_F(ListEditorTest, MarksTheSelectedEntryAndClosesUnchangedWithoutAsking) {
   struct Case {
     int selected;
@@ -122,19 +147,8 @@ TEST_F(ListEditorTest, MarksTheSelectedEntryAndClosesUnchangedWithoutAsking) {
     FILETIME writtenBefore = WriteTime(path_);
     NoticeWatcher watcher;
     RunEditor(c.selected, {{"editor open", EditorOpen, [&] {
-                              DWORD first = 0, end = 0;
-                              SendMessageW(EditBox(), EM_GETSEL, reinterpret_cast<WPARAM>(&first),
-                                           reinterpret_cast<LPARAM>(&end));
-                              size_t lineStart = static_cast<size_t>(c.line) * 32;
-                              EXPECT_EQ(first, lineStart) << c.selected;
-                              EXPECT_EQ(end, lineStart + 30) << "without the line break";
-                              EXPECT_EQ(SendMessageW(EditBox(), EM_GETFIRSTVISIBLELINE, 0, 0),
-                                        c.firstVisible);
-                              EXPECT_FALSE(EditModified());
-                              RECT client = {0, 0, 0, 0};
-                              GetClientRect(gListEditor.dialog, &client);
-                              EXPECT_EQ(client.right, 300);
-                              EXPECT_EQ(client.bottom, 280);
+                              ExpectMarkedLine(c.line, c.firstVisible);
+                              ExpectEditorWindow(mainDialog_);
                               PostClose();
                             }}});
     EXPECT_TRUE(watcher.Notices().empty()) << "nothing asked";
@@ -150,6 +164,7 @@ TEST_F(ListEditorTest, AChangeUndoneStillAsksAndCancelKeepsEditing) {
   RunEditor(5, {{"editor open", EditorOpen,
                  [&] {
                    opened = EditText();
+                   SendMessageW(EditBox(), EM_SETSEL, 0, 0);
                    SendMessageW(EditBox(), WM_CHAR, 'x', 0);
                    SendMessageW(EditBox(), WM_CHAR, VK_BACK, 0);
                    PostClose();
@@ -159,7 +174,7 @@ TEST_F(ListEditorTest, AChangeUndoneStillAsksAndCancelKeepsEditing) {
                    EXPECT_TRUE(EditorOpen());
                    EXPECT_EQ(EditText(), opened);
                    EXPECT_TRUE(EditModified());
-                   PostClose();
+                   PostClose(3);
                  }}});
   std::vector<SeenNotice> notices = watcher.Notices();
   ASSERT_EQ(notices.size(), 2u) << "asked again after Cancel; No ended it";

@@ -12,6 +12,21 @@ using Strings = std::vector<std::string>;
 
 constexpr char kTwoEntries[] = "http://one.example, One\r\nhttp://two.example, Two\r\n";
 
+// A file held open without sharing for as long as this lives (or until Release).
+struct HeldFile {
+  explicit HeldFile(const std::wstring& path)
+      : handle(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+  ~HeldFile() { Release(); }
+  HeldFile(const HeldFile&) = delete;
+  HeldFile& operator=(const HeldFile&) = delete;
+  void Release() {
+    if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
+    handle = INVALID_HANDLE_VALUE;
+  }
+  HANDLE handle;
+};
+
 HWND OpenAnotherList(Session& session) {
   ClickButton(session.main, kAnotherListId);
   return WaitForWindow(session.quillet, "Open File");
@@ -85,9 +100,8 @@ TEST(EndToEnd, UnreadableDefaultListIsReportedOnceAndNotEdited) {
   ASSERT_TRUE(session.WriteList(L"myQuillet.txt", kTwoEntries));
   std::wstring listPath = session.folder + L"myQuillet.txt";
   // Held open without sharing, as another program might: the file exists but cannot be read.
-  HANDLE held = CreateFileW(listPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  HeldFile held(listPath);
+  ASSERT_TRUE(held.handle != INVALID_HANDLE_VALUE);
   ASSERT_TRUE(session.Start());
 
   HWND notice = WaitForNotice(session.quillet, "");
@@ -105,7 +119,7 @@ TEST(EndToEnd, UnreadableDefaultListIsReportedOnceAndNotEdited) {
     EXPECT_NE(WindowText(window), kEditorCaption);
     EXPECT_EQ(NoticeText(window), "") << "unexpected notice";
   }
-  CloseHandle(held);
+  held.Release();
   EXPECT_EQ(ReadFileBytes(listPath), kTwoEntries) << "the list file was changed";
   EXPECT_TRUE(session.CloseAndExit());
 }

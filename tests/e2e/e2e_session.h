@@ -14,6 +14,7 @@ constexpr int kShowItId = 201;
 constexpr int kAnotherListId = 202;
 constexpr int kChangeListId = 203;
 constexpr int kStatusBarId = 204;
+constexpr int kHelpLabelId = 206;
 constexpr int kEditBoxId = 100;
 constexpr int kHelpOkId = 9994;
 constexpr char kMainCaption[] = "Quillet - ver 1.02";

@@ -53,6 +53,12 @@ TEST(EndToEnd, StartUpShowsTheSortedListAndOpensTheSelectedWebsite) {
   EXPECT_TRUE(StartsWith(CapturedLaunches(session.launchLog)[1], "https://beta.example/page"));
   EXPECT_TRUE(session.WaitForCounter("Website: 2 of 5")) << session.Counter();
 
+  // Enter on a focused button still opens the selected website instead of pressing it.
+  PressKey(GetDlgItem(session.main, kChangeListId), VK_RETURN);
+  ASSERT_TRUE(WaitForLaunches(session.launchLog, 3)) << "Enter on a button opened nothing";
+  EXPECT_TRUE(StartsWith(CapturedLaunches(session.launchLog)[2], "https://beta.example/page"));
+  EXPECT_TRUE(IsWindowEnabled(session.main)) << "the editor opened";
+
   EXPECT_TRUE(session.CloseAndExit());
 }
 
@@ -116,6 +122,13 @@ TEST(EndToEnd, HelpNamesTheDataFileAndEscapeLeavesTheDialogOpen) {
       << text;
   EXPECT_NE(text.find("Data file: " + Ansi(session.folder) + "myQuillet.txt"), std::string::npos)
       << text;
+  ClickButton(help, kHelpOkId);
+  ASSERT_TRUE(WaitForWindowGone(help));
+
+  // A click on " F1-Help" in the status bar shows the same box.
+  ClickWindow(GetDlgItem(session.main, kHelpLabelId));
+  help = WaitForWindow(session.quillet, "Program Help");
+  ASSERT_TRUE(help) << "the help label showed no help";
   ClickButton(help, kHelpOkId);
   ASSERT_TRUE(WaitForWindowGone(help));
 

@@ -131,6 +131,13 @@ void PostKey(HWND window, UINT message, UINT virtualKey, bool release) {
 // --- Paths and files ----------------------------------------------------------------------
 
 std::wstring WindowsPathOf(const std::string& unixPath) {
+  if (unixPath.size() > 1 && unixPath[1] == ':') {  // already a Windows path (native build)
+    std::wstring path = Widen(unixPath);
+    for (wchar_t& c : path) {
+      if (c == L'/') c = L'\\';
+    }
+    return path;
+  }
   if (auto convert = WineExport<ToDosName>("wine_get_dos_file_name")) {
     if (wchar_t* dosName = convert(unixPath.c_str())) {
       std::wstring path = dosName;
@@ -363,6 +370,12 @@ bool WaitForStatusText(const QuilletProcess& quillet, HWND statusBar, int part,
 
 void ClickButton(HWND dialog, int buttonId) {
   PostMessageW(GetDlgItem(dialog, buttonId), BM_CLICK, 0, 0);
+}
+
+void ClickWindow(HWND window) {
+  LPARAM point = MAKELPARAM(3, 3);
+  PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, point);
+  PostMessageW(window, WM_LBUTTONUP, 0, point);
 }
 
 void ClickListItem(HWND list, int position, bool doubleClick) {

@@ -92,6 +92,8 @@ bool WaitForStatusText(const QuilletProcess& quillet, HWND statusBar, int part,
 
 // Clicks a push button: the button sends its own click notification to its dialog.
 void ClickButton(HWND dialog, int buttonId);
+// Clicks a control (a label, for example) near its top-left corner.
+void ClickWindow(HWND window);
 // Clicks, or double-clicks, the list item at the 1-based position.
 void ClickListItem(HWND list, int position, bool doubleClick);
 // Presses and releases a key while the window has the keyboard.

@@ -13,12 +13,13 @@
 
 namespace {
 
-// ctest names the program file in QUILLET_EXE as a Unix path; Wine maps the Unix root to Z:.
+// ctest names the program file in QUILLET_EXE. In the Linux cross build that is a Unix path,
+// which Wine shows below drive Z:.
 std::wstring QuilletExePath() {
-  const char* unixPath = std::getenv("QUILLET_EXE");
-  if (unixPath == nullptr) return L"";
-  std::wstring path = L"Z:";
-  for (const char* c = unixPath; *c != '\0'; ++c) path += (*c == '/') ? L'\\' : wchar_t(*c);
+  const char* named = std::getenv("QUILLET_EXE");
+  if (named == nullptr) return L"";
+  std::wstring path = (named[0] == '/') ? L"Z:" : L"";
+  for (const char* c = named; *c != '\0'; ++c) path += (*c == '/') ? L'\\' : wchar_t(*c);
   return path;
 }
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the packaged program silently into a fresh Wine prefix, checks what the install
-# left and how the installed program behaves, uninstalls it silently with the command its
-# uninstall entry names, and checks what is left. The prefix has its own Wine server, started
+# left and how the installed program behaves, installs again over it, uninstalls it silently
+# with the command its uninstall entry names, and checks what is left. The prefix has its own Wine server, started
 # and stopped here; the display comes from scripts/with-wine.sh.
 # Usage: run_install_tests.sh INSTALLER CHECKS_EXE PREFIX_DIR
 set -euo pipefail

@@ -15,10 +15,6 @@ std::vector<std::string> Pieces(const std::string& text) {
   return pieces;
 }
 
-TEST(MainDialogText, CaptionCarriesTheVersion) {
-  EXPECT_EQ(MainDialogCaption(), "Quillet - ver 1.02");
-}
-
 TEST(MainDialogText, CounterTextHasAStartUpAndAnOrdinaryForm) {
   EXPECT_EQ(StartUpCounterText(12), " Website: 1 of 12");
   EXPECT_EQ(CounterText(3, 12), "Website: 3 of 12");
@@ -35,11 +31,6 @@ TEST(MainDialogText, HelpTextHasNineLinesNamingProgramAndDataFile) {
   EXPECT_EQ(lines[6], "");
   EXPECT_EQ(lines[7], "Program file: C:\\Tools\\Q\\quillet.exe");
   EXPECT_EQ(lines[8], "Data file: D:\\lists\\refused.dat");
-}
-
-TEST(MainDialogText, HelpTextWithNoListFileYetEndsWithAnEmptyName) {
-  std::string text = HelpText("", "");
-  EXPECT_EQ(text.substr(text.size() - 38), "Program file: quillet.exe\r\nData file: ");
 }
 
 TEST(WebAddress, AcceptsOnlyWebSchemesInAnyCase) {

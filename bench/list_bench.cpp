@@ -1,0 +1,138 @@
+// Speed of loading, listing and saving on a real main dialog: the program's own main dialog is
+// created and shown, and list files of growing size are loaded into it (LoadListFile), turned
+// into the text of "Change List" (ListToText) and saved back (SaveEditedText: normalise, write,
+// reload). Times come from QueryPerformanceCounter; the median of several runs is printed.
+//   list_bench.exe [SIZE...]     (default: 1000 10000 100000 1000000 entries)
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "bench_table.h"
+#include "dialog_layer/dialog_layer.h"
+#include "list/list_file.h"
+#include "list/main_list.h"
+#include "list/website_list.h"
+#include "list_generator.h"
+#include "main_dialog/main_dialog.h"
+
+namespace {
+
+double Now() {
+  static LARGE_INTEGER frequency = [] {
+    LARGE_INTEGER f;
+    QueryPerformanceFrequency(&f);
+    return f;
+  }();
+  LARGE_INTEGER count;
+  QueryPerformanceCounter(&count);
+  return static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+bool WriteBytes(const std::string& path, const std::string& bytes) {
+  HANDLE file = CreateFileW(ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  bool complete = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written,
+                            nullptr) &&
+                  written == bytes.size();
+  CloseHandle(file);
+  return complete;
+}
+
+std::string TemporaryPath(const std::string& name) {
+  wchar_t folder[MAX_PATH + 1] = {};
+  GetTempPathW(MAX_PATH + 1, folder);
+  return ToAnsi(folder) + name;
+}
+
+void PumpMessages() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
+int32_t IgnoreMessages(HWND, UINT, WPARAM, LPARAM) { return 0; }
+
+// The program's main dialog, shown, with the main list handles set as its initialisation sets
+// them.
+void OpenMainDialog() {
+  HWND dialog = CreateMainDialog();
+  ShowModeless(dialog, IgnoreMessages);
+  gMainList.list = ControlHandle(dialog, kMainListId);
+  gMainList.deviceContext = GetDC(gMainList.list);
+  PumpMessages();
+}
+
+struct RunTimes {
+  std::vector<double> load, text, save;
+};
+
+bool Fail(const char* what, int32_t entries) {
+  std::fprintf(stderr, "list_bench: %s at %d entries\n", what, entries);
+  return false;
+}
+
+// One load, text and save of the file, as at start-up: position and tally 0.
+bool RunOnce(const std::string& path, const std::string& fileBytes, int32_t entries,
+             RunTimes& times) {
+  if (!WriteBytes(path, fileBytes)) return Fail("cannot write the list file", entries);
+  gWebsiteList.listFilePath = path;
+  gWebsiteList.currentPosition = 0;
+  gWebsiteList.duplicateTally = 0;
+  double start = Now();
+  LoadListFile();
+  double loaded = Now();
+  if (gWebsiteList.entryCount != entries) return Fail("the load lost entries", entries);
+  if (ListCount(gMainList.dialog, kMainListId) != entries) return Fail("items missing", entries);
+  PumpMessages();
+  double textStart = Now();
+  std::string text = ListToText();
+  double textDone = Now();
+  double saveStart = Now();
+  bool saved = SaveEditedText(text, 1);
+  double saveDone = Now();
+  if (!saved || gWebsiteList.entryCount == 0) return Fail("the save failed", entries);
+  PumpMessages();
+  times.load.push_back(loaded - start);
+  times.text.push_back(textDone - textStart);
+  times.save.push_back(saveDone - saveStart);
+  return true;
+}
+
+bool MeasureSize(int32_t entries, RunTimes& times) {
+  const std::string path = TemporaryPath("quillet-bench-" + std::to_string(entries) + ".txt");
+  const std::string fileBytes = MakeListFile(entries);
+  bool complete = true;
+  for (int run = 0; run < RepeatsFor(entries) && complete; ++run) {
+    complete = RunOnce(path, fileBytes, entries, times);
+  }
+  DeleteFileW(ToWide(path).c_str());
+  return complete;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (!InitDialogLayerThread()) return 1;
+  InitDialogLayer();
+  OpenMainDialog();
+  std::vector<int32_t> sizes = ListSizesFromArguments(argc, argv);
+  std::vector<TimedOperation> operations = {{"LoadListFile (file read to selection set)", {}},
+                                            {"ListToText (\"Change List\" text)", {}},
+                                            {"SaveEditedText (normalise, write, reload)", {}}};
+  for (int32_t entries : sizes) {
+    RunTimes times;
+    if (!MeasureSize(entries, times)) return 1;
+    operations[0].seconds.push_back(Median(times.load));
+    operations[1].seconds.push_back(Median(times.text));
+    operations[2].seconds.push_back(Median(times.save));
+    std::fprintf(stderr, "list_bench: %s entries done\n", SizeLabel(entries).c_str());
+  }
+  PrintScalingTable(sizes, operations);
+  return 0;
+}
