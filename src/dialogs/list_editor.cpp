@@ -68,7 +68,7 @@ int32_t AskAndSave(HWND dialog) {
 // The question has no owner, so the editor's close box stays within reach while it, or the
 // save after it, is running; such a second close is dropped.
 int32_t AnswerClose(HWND dialog) {
-
+  if (gListEditor.closing) return kKeepOpen;
   if (!EditIsModified(gListEditor.editBox)) return kLetLayerHandle;
   gListEditor.closing = true;
   int32_t result = AskAndSave(dialog);

@@ -3,6 +3,7 @@
 #include "list/list_file.h"
 
 #include <algorithm>
+#include <new>
 
 #include "dialog_layer/dialog_layer.h"
 #include "list/list_file_access.h"
@@ -90,6 +91,21 @@ void SelectLoadedPosition(int32_t position) {
   gWebsiteList.currentPosition = position;
 }
 
+// Reads the file's entries into the website list's arrays (none for a missing file). False
+// when the file exists but could not be read whole, or its entries do not fit in memory.
+bool ReadEntries(const std::string& path, int32_t& entryCount) {
+  FileRead file = ReadWholeFile(path);
+  if (file.status == FileReadStatus::kUnreadable) return false;
+  try {
+    entryCount = ParseListBytes(file.bytes, gWebsiteList.urls, gWebsiteList.names);
+  } catch (const std::bad_alloc&) {
+    gWebsiteList.urls = std::vector<std::string>();
+    gWebsiteList.names = std::vector<std::string>();
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 int MeasureTextWidth(const std::string& text) {
@@ -106,14 +122,12 @@ LoadOutcome LoadListFile() {
     return LoadOutcome::kNotTextFile;
   }
   ListReset(gMainList.dialog, kMainListId);
-  FileRead file = ReadWholeFile(path);
-  if (file.status == FileReadStatus::kUnreadable) {
+  int32_t entryCount = 0;
+  if (!ReadEntries(path, entryCount)) {
     gWebsiteList.listFileUnread = true;
     ShowLoadNotice(UnreadableNotice(path));
     return LoadOutcome::kUnreadable;
   }
-  int32_t entryCount = ParseListBytes(file.bytes, gWebsiteList.urls, gWebsiteList.names);
-  file.bytes = std::string();  // the entries hold what is needed; free the copy now
   FilledList filled = FillMainList(entryCount, gWebsiteList.currentPosition);
   gWebsiteList.entryCount = entryCount;
   if (entryCount == 0) {

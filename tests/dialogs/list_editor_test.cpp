@@ -241,7 +241,7 @@ TEST_F(ListEditorTest, ASecondCloseDuringTheQuestionNeitherAsksNorSaves) {
                 {"second close handled", nullptr, [&] {
                    EXPECT_EQ(OpenNotices().size(), 1u) << "no second question";
                    DismissDialog(editor, 0);
-                   for (HWND notice : OpenNotices()) PressButton(notice, IDYES);
+                   for (HWND notice : OpenNotices()) AnswerNotice(notice, IDYES);
                  }}});
   ExpectListUntouched(5);
 }
@@ -255,12 +255,12 @@ TEST_F(ListEditorTest, ACloseDuringTheSavesOwnNoticeIsDropped) {
              PostClose();
            }},
           {"question open", [] { return OpenNotices().size() == 1; },
-           [] { PressButton(OpenNotices()[0], IDYES); }},
+           [] { AnswerNotice(OpenNotices()[0], IDYES); }},
           {"empty list reported", [] { return OpenNotices().size() == 1 && gListEditor.closing; },
            [] { PostClose(); }},
           {"close handled", nullptr, [] {
              EXPECT_EQ(OpenNotices().size(), 1u) << "no question during the save";
-             for (HWND notice : OpenNotices()) PressButton(notice, IDOK);
+             for (HWND notice : OpenNotices()) AnswerNotice(notice, IDOK);
            }}});
   EXPECT_EQ(ReadBytes(path_), "\r\n\r\n");
 }

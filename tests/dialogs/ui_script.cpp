@@ -46,7 +46,7 @@ void EndOpenDialogs() {
     }
     for (int button : {IDCANCEL, IDNO, IDOK}) {
       if (!GetDlgItem(window, button)) continue;
-      PostMessageW(window, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+      AnswerNotice(window, button);
       break;
     }
   }
@@ -66,11 +66,20 @@ void RunReadyStep() {
   gScript.stepStart = GetTickCount();
 }
 
+// Ticks after the last step mean the call under test is still running: it gets the same
+// bound as a step before the script gives up on it.
+void CheckLastStepEnded() {
+  if (GetTickCount() - gScript.stepStart < kStepTimeoutMs) return;
+  gScript.failure =
+      "dialogs still open " + std::to_string(kStepTimeoutMs) + " ms after the last step";
+}
+
 // An action that starts a nested loop lets ticks through; they wait for it to finish.
 void OnTick() {
   if (gScript.acting) return;
   if (!gScript.failure.empty()) return EndOpenDialogs();
-  if (gScript.next < gScript.steps.size()) RunReadyStep();
+  if (gScript.next < gScript.steps.size()) return RunReadyStep();
+  CheckLastStepEnded();
 }
 
 LRESULT CALLBACK ScriptWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -124,6 +133,10 @@ std::vector<HWND> OpenNotices() {
     if (IsNotice(window)) notices.insert(notices.begin(), window);
   }
   return notices;
+}
+
+void AnswerNotice(HWND notice, int buttonId) {
+  PostMessageW(notice, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), 0);
 }
 
 void PressButton(HWND dialog, int buttonId) {

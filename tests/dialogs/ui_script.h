@@ -26,6 +26,8 @@ std::string FinishScript();
 HWND FindThreadWindow(const std::string& caption);
 // The platform message boxes of this thread that are open, newest last.
 std::vector<HWND> OpenNotices();
+// Answers a platform message box with one of its buttons (IDYES, IDNO, IDOK, ...).
+void AnswerNotice(HWND notice, int buttonId);
 // Presses a button of a dialog as a click would, through the button itself.
 void PressButton(HWND dialog, int buttonId);
 // The window's rectangle relative to its parent's client area.
