@@ -103,14 +103,6 @@ TEST(BoxSize, GrowsWithTheTextAboveItsMinimum) {
   }
 }
 
-TEST(BoxSize, ManyLinesMakeItTallerThanAnyScreen) {
-  std::string text;
-  for (int i = 0; i < 500; ++i) text += "line\r\n";
-  Layout layout = LayOut(text + "end", 0, 13);
-  EXPECT_EQ(layout.box.height, 501 * 13 + 100);
-  EXPECT_EQ(layout.label.height, 501 * 15);
-}
-
 TEST(BoxButtons, SetsByPositionIdsAndDefaultStyle) {
   auto describe = [](BoxButtons set) {
     std::string out;

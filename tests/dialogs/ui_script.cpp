@@ -36,7 +36,7 @@ bool IsNotice(HWND window) {
   return std::wstring(className) == L"#32770" && GetDlgItem(window, 0xFFFF) != nullptr;
 }
 
-// Ends the innermost open dialog: a notice with its Cancel, No or OK button, any other
+// Ends the open dialogs: a notice with its Cancel, No or OK button, any other
 // dialog of the layer with the value 0. Called on every tick once the script has failed.
 void EndOpenDialogs() {
   for (HWND window : ThreadWindows()) {
