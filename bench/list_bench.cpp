@@ -85,7 +85,9 @@ bool RunOnce(const std::string& path, const std::string& fileBytes, int32_t entr
   gWebsiteList.currentPosition = 0;
   gWebsiteList.duplicateTally = 0;
   double start = Now();
+  ListSuspendRedraw(gMainList.dialog, kMainListId);
   LoadListFile();
+  ListResumeRedraw(gMainList.dialog, kMainListId);
   double loaded = Now();
   if (gWebsiteList.entryCount != entries) return Fail("the load lost entries", entries);
   if (ListCount(gMainList.dialog, kMainListId) != entries) return Fail("items missing", entries);
@@ -94,7 +96,9 @@ bool RunOnce(const std::string& path, const std::string& fileBytes, int32_t entr
   std::string text = ListToText();
   double textDone = Now();
   double saveStart = Now();
+  ListSuspendRedraw(gMainList.dialog, kMainListId);
   bool saved = SaveEditedText(text, 1);
+  ListResumeRedraw(gMainList.dialog, kMainListId);
   double saveDone = Now();
   if (!saved || gWebsiteList.entryCount == 0) return Fail("the save failed", entries);
   PumpMessages();

@@ -27,5 +27,7 @@ echo "== Windows program under Wine"
 cmake -S "$root" -B "$build/win" -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-i686.cmake" >/dev/null
 cmake --build "$build/win" -j"$jobs"
+# One test program at a time: they share one display, and focus and the foreground window
+# belong to whichever program is active, so programs running side by side disturb each other.
 "$root/scripts/with-wine.sh" "$build/win" \
-  ctest --test-dir "$build/win" --output-on-failure -j"$jobs" --timeout 600
+  ctest --test-dir "$build/win" --output-on-failure --timeout 600

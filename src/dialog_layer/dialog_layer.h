@@ -84,6 +84,13 @@ void SetStatusText(HWND dialog, int statusId, int part, int drawingStyle, const 
 // List-box operations; positions count from 1.
 int ListAddItem(HWND dialog, int listId, const std::string& text);
 void ListReset(HWND dialog, int listId);
+// Makes room for that many more items and bytes of item text before a refill (LB_INITSTORAGE),
+// so that the list does not grow its storage item by item; false when there is no room.
+bool ListReserve(HWND dialog, int listId, int items, size_t textBytes);
+// While suspended the list neither redraws nor updates its scroll bars (WM_SETREDRAW); resuming
+// brings both up to date and redraws it once, whole.
+void ListSuspendRedraw(HWND dialog, int listId);
+void ListResumeRedraw(HWND dialog, int listId);
 void ListSelect(HWND dialog, int listId, int position);
 int ListSelected(HWND dialog, int listId);                       // 0 when nothing is selected
 int32_t ListGetItemData(HWND dialog, int listId, int position);  // -1 (LB_ERR) when missing

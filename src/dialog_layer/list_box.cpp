@@ -3,8 +3,34 @@
 
 namespace {
 
+// The list last looked up. Finding a control by its id asks the window server for the dialog's
+// children (GetDlgItem), which costs more than the list operation itself; loading or reading a
+// big list asks for the same list hundreds of thousands of times in a row.
+struct ListLookup {
+  HWND dialog = nullptr;
+  int listId = 0;
+  HWND list = nullptr;
+};
+ListLookup gLastList;
+
+// The window is still the control with that id in that dialog (a destroyed window's handle
+// may have been given to another window since).
+bool IsListOf(HWND list, HWND dialog, int listId) {
+  return list && IsWindow(list) && GetParent(list) == dialog && GetDlgCtrlID(list) == listId;
+}
+
+HWND ListWindow(HWND dialog, int listId) {
+  if (gLastList.dialog == dialog && gLastList.listId == listId &&
+      IsListOf(gLastList.list, dialog, listId)) {
+    return gLastList.list;
+  }
+  gLastList = {dialog, listId, GetDlgItem(dialog, listId)};
+  return gLastList.list;
+}
+
 LRESULT SendToList(HWND dialog, int listId, UINT message, WPARAM wParam, LPARAM lParam) {
-  return SendDlgItemMessageW(dialog, listId, message, wParam, lParam);
+  HWND list = ListWindow(dialog, listId);
+  return list ? SendMessageW(list, message, wParam, lParam) : 0;
 }
 
 }  // namespace
@@ -16,6 +42,22 @@ int ListAddItem(HWND dialog, int listId, const std::string& text) {
 }
 
 void ListReset(HWND dialog, int listId) { SendToList(dialog, listId, LB_RESETCONTENT, 0, 0); }
+
+bool ListReserve(HWND dialog, int listId, int items, size_t textBytes) {
+  LRESULT result = SendToList(dialog, listId, LB_INITSTORAGE, static_cast<WPARAM>(items),
+                              static_cast<LPARAM>(textBytes));
+  return result != LB_ERRSPACE;
+}
+
+void ListSuspendRedraw(HWND dialog, int listId) {
+  SendToList(dialog, listId, WM_SETREDRAW, FALSE, 0);
+}
+
+void ListResumeRedraw(HWND dialog, int listId) {
+  SendToList(dialog, listId, WM_SETREDRAW, TRUE, 0);
+  HWND list = ListWindow(dialog, listId);
+  if (list) RedrawWindow(list, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE);
+}
 
 void ListSelect(HWND dialog, int listId, int position) {
   SendToList(dialog, listId, LB_SETCURSEL, static_cast<WPARAM>(position - 1), 0);

@@ -8,15 +8,15 @@ char LowerAscii(char c) {
   return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-bool StartsWithLowered(std::string_view text, std::string_view lowerPrefix) {
+}  // namespace
+
+bool StartsWithIgnoringCase(std::string_view text, std::string_view lowerPrefix) {
   if (text.size() < lowerPrefix.size()) return false;
   for (size_t i = 0; i < lowerPrefix.size(); ++i) {
     if (LowerAscii(text[i]) != lowerPrefix[i]) return false;
   }
   return true;
 }
-
-}  // namespace
 
 std::string_view ReadableBytes(std::string_view fileBytes) {
   if (fileBytes.empty()) return fileBytes;  // memchr must not see a null pointer
@@ -27,7 +27,7 @@ std::string_view ReadableBytes(std::string_view fileBytes) {
 }
 
 bool IsEntryLine(std::string_view line) {
-  return StartsWithLowered(line, "http") || StartsWithLowered(line, "www.");
+  return StartsWithIgnoringCase(line, "http") || StartsWithIgnoringCase(line, "www.");
 }
 
 std::string_view TrimBlanks(std::string_view text) {
@@ -58,5 +58,5 @@ bool HasTextExtension(std::string_view path) {
   if (dot == std::string_view::npos) return false;
   if (separator != std::string_view::npos && dot < separator) return false;
   std::string_view extension = path.substr(dot);
-  return extension.size() == 4 && StartsWithLowered(extension, ".txt");
+  return extension.size() == 4 && StartsWithIgnoringCase(extension, ".txt");
 }

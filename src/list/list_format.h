@@ -29,6 +29,10 @@ void ForEachFileLine(std::string_view bytes, OnLine&& onLine) {
   }
 }
 
+// True when text begins with lowerPrefix (given in lower case), ignoring the case of ASCII
+// letters in text.
+bool StartsWithIgnoringCase(std::string_view text, std::string_view lowerPrefix);
+
 // True when the line's first four characters, in lower case, are "http" or "www.".
 bool IsEntryLine(std::string_view line);
 

@@ -4,18 +4,6 @@
 
 namespace {
 
-char LowerAscii(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool StartsWithIgnoringCase(std::string_view text, std::string_view lowerPrefix) {
-  if (text.size() < lowerPrefix.size()) return false;
-  for (size_t i = 0; i < lowerPrefix.size(); ++i) {
-    if (LowerAscii(text[i]) != lowerPrefix[i]) return false;
-  }
-  return true;
-}
-
 bool HasQuoteOrControlCharacter(std::string_view text) {
   for (char c : text) {
     if (c == '"' || static_cast<unsigned char>(c) < 0x20) return true;

@@ -7,20 +7,10 @@
 #include "dialogs/list_editor.h"
 #include "dialogs/sized_message_box.h"
 #include "list/main_list.h"
+#include "main_dialog/main_dialog_text.h"
 #include "ui_script.h"
 
 namespace {
-
-const char kHelpText[] =
-    "Data files are text files with a list of strings,\r\n"
-    "each string is of form: website URL, website name\r\n"
-    "\r\n"
-    "The file that is displayed first is nammed 'myQuillet.txt'\r\n"
-    "and must be located in the same folder as the program file\r\n"
-    "(or in the system folders ProgramFiles(x86) and ProgramData).\r\n"
-    "\r\n"
-    "Program file: C:\\Quillet\\quillet.exe\r\n"
-    "Data file: C:\\Quillet\\myQuillet.txt";
 
 bool FileExists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -41,7 +31,8 @@ void PreviewHelp(const std::string& folder) {
   StartPreviewScript(
       folder, [] { return FindThreadWindow("Program Help") != nullptr; },
       [] { PressButton(FindThreadWindow("Program Help"), 9994); });
-  SizedMessageBox(kHelpText, -64, "Program Help", 0, 200, 100);
+  SizedMessageBox(HelpText("C:\\Quillet\\", "C:\\Quillet\\myQuillet.txt"), -64, "Program Help", 0,
+                  200, 100);
 }
 
 void PreviewEditor(const std::string& folder) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "dialog_layer/dialog_layer.h"
 #include "e2e_session.h"
 
 namespace {
@@ -90,7 +91,7 @@ TEST(EndToEnd, AnotherListLoadsTextFilesAndRefusesOthers) {
   ASSERT_TRUE(WaitForWindowGone(editor));
   ASSERT_TRUE(WaitForWindowEnabled(session.main));
 
-  EXPECT_NE(HelpTextOf(session).find("Data file: " + Ansi(session.folder) + "other.dat"),
+  EXPECT_NE(HelpTextOf(session).find("Data file: " + ToAnsi(session.folder) + "other.dat"),
             std::string::npos);
   EXPECT_TRUE(session.CloseAndExit());
 }
@@ -114,7 +115,7 @@ TEST(EndToEnd, UnreadableDefaultListIsReportedOnceAndNotEdited) {
   // F1 is translated only by the main dialog's own loop: the help box shows that the load has
   // finished without a further notice or the editor.
   std::string help = HelpTextOf(session);
-  EXPECT_NE(help.find("Data file: " + Ansi(listPath)), std::string::npos) << help;
+  EXPECT_NE(help.find("Data file: " + ToAnsi(listPath)), std::string::npos) << help;
   for (HWND window : TopWindows(session.quillet)) {
     EXPECT_NE(WindowText(window), kEditorCaption);
     EXPECT_EQ(NoticeText(window), "") << "unexpected notice";

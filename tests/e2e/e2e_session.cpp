@@ -10,16 +10,6 @@ std::wstring BuiltProgram() {
 
 }  // namespace
 
-std::string Ansi(const std::wstring& text) {
-  if (text.empty()) return {};
-  int size = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                                 nullptr, nullptr);
-  std::string narrow(static_cast<size_t>(size), '\0');
-  WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), narrow.data(), size,
-                      nullptr, nullptr);
-  return narrow;
-}
-
 Session::Session() : folder(MakeScratchFolder(L"quillet-e2e")) {
   EXPECT_FALSE(folder.empty()) << "no scratch folder";
   launchLog = folder + L"launches.log";

@@ -20,9 +20,6 @@ constexpr int kHelpOkId = 9994;
 constexpr char kMainCaption[] = "Quillet - ver 1.02";
 constexpr char kEditorCaption[] = "Add or change websites";
 
-// The ANSI form of a wide path, as the program shows paths.
-std::string Ansi(const std::wstring& text);
-
 struct Session {
   Session();
   ~Session();

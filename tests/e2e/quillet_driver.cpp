@@ -5,6 +5,8 @@
 #include <functional>
 #include <vector>
 
+#include "dialog_layer/dialog_layer.h"
+
 namespace {
 
 constexpr DWORD kPollMs = 10;
@@ -30,16 +32,6 @@ LRESULT SendToWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return -1;
   }
   return static_cast<LRESULT>(result);
-}
-
-std::string Narrow(const std::wstring& text) {
-  if (text.empty()) return {};
-  int size = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                                 nullptr, nullptr);
-  std::string narrow(static_cast<size_t>(size), '\0');
-  WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), narrow.data(), size,
-                      nullptr, nullptr);
-  return narrow;
 }
 
 std::wstring Widen(const std::string& text) {
@@ -87,24 +79,6 @@ template <typename Function>
 Function WineExport(const char* name) {
   FARPROC found = GetProcAddress(GetModuleHandleW(L"kernel32.dll"), name);
   return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
-}
-
-void RemoveFolderContents(const std::wstring& folder) {
-  WIN32_FIND_DATAW found;
-  HANDLE search = FindFirstFileW((folder + L"*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return;
-  do {
-    std::wstring name = found.cFileName;
-    if (name == L"." || name == L"..") continue;
-    std::wstring path = folder + name;
-    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-      RemoveFolder(path + L"\\");
-    } else {
-      SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-      DeleteFileW(path.c_str());
-    }
-  } while (FindNextFileW(search, &found));
-  FindClose(search);
 }
 
 // The file-name box of an open-file dialog: the edit box of the file-name combo box (cmb13)
@@ -160,49 +134,6 @@ std::string UnixPathOf(const std::wstring& windowsPath) {
   std::string path = unixName;
   HeapFree(GetProcessHeap(), 0, unixName);
   return path;
-}
-
-std::wstring MakeScratchFolder(const std::wstring& prefix) {
-  static unsigned counter = 0;
-  wchar_t temp[MAX_PATH] = {};
-  GetTempPathW(MAX_PATH, temp);
-  for (;;) {
-    std::wstring folder = std::wstring(temp) + prefix + L"-" +
-                          std::to_wstring(GetCurrentProcessId()) + L"-" +
-                          std::to_wstring(++counter);
-    if (CreateDirectoryW(folder.c_str(), nullptr)) return folder + L"\\";
-    if (GetLastError() != ERROR_ALREADY_EXISTS) return {};
-  }
-}
-
-void RemoveFolder(const std::wstring& folder) {
-  if (folder.empty()) return;
-  RemoveFolderContents(folder);
-  RemoveDirectoryW(folder.c_str());
-}
-
-bool WriteFileBytes(const std::wstring& path, const std::string& bytes) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  DWORD written = 0;
-  BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  CloseHandle(file);
-  return ok && written == bytes.size();
-}
-
-std::string ReadFileBytes(const std::wstring& path) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return {};
-  std::string bytes;
-  char buffer[4096];
-  DWORD got = 0;
-  while (ReadFile(file, buffer, sizeof(buffer), &got, nullptr) && got > 0) {
-    bytes.append(buffer, got);
-  }
-  CloseHandle(file);
-  return bytes;
 }
 
 // --- The process --------------------------------------------------------------------------
@@ -292,7 +223,7 @@ std::string WindowText(HWND window) {
       SendToWindow(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
   if (copied <= 0) return {};
   text.resize(static_cast<size_t>(copied));
-  return Narrow(text);
+  return ToAnsi(text);
 }
 
 bool WaitForText(HWND window, const std::string& text, DWORD timeoutMs) {
@@ -333,7 +264,7 @@ std::vector<std::string> ListItems(HWND list) {
     std::wstring text(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
     LRESULT copied = SendToWindow(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
-    items.push_back(Narrow(text));
+    items.push_back(ToAnsi(text));
   }
   return items;
 }
@@ -358,7 +289,7 @@ std::string StatusText(const QuilletProcess& quillet, HWND statusBar, int part) 
   ReadProcessMemory(quillet.process, remote, text.data(), bytes, &read);
   VirtualFreeEx(quillet.process, remote, 0, MEM_RELEASE);
   text.resize(LOWORD(length));
-  return Narrow(text);
+  return ToAnsi(text);
 }
 
 bool WaitForStatusText(const QuilletProcess& quillet, HWND statusBar, int part,

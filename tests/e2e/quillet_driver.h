@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "support/scratch_files.h"
+
 // The longest any single wait lasts.
 constexpr DWORD kDriverTimeoutMs = 20000;
 
@@ -29,14 +31,6 @@ struct QuilletProcess {
 std::wstring WindowsPathOf(const std::string& unixPath);
 // The Linux form of a Windows path; empty when Wine has no mapping for it.
 std::string UnixPathOf(const std::wstring& windowsPath);
-// A new, empty folder below the temporary folder; its path ends with a backslash.
-std::wstring MakeScratchFolder(const std::wstring& prefix);
-// Removes a folder and everything in it. Best effort.
-void RemoveFolder(const std::wstring& folder);
-// Writes bytes to a file, replacing it; false on failure.
-bool WriteFileBytes(const std::wstring& path, const std::string& bytes);
-// The bytes of a file; empty when it cannot be read.
-std::string ReadFileBytes(const std::wstring& path);
 
 // --- The process --------------------------------------------------------------------------
 

@@ -31,6 +31,3 @@ std::wstring ShortcutTarget(const std::wstring& shortcut);
 // Runs a command line and waits, at most timeoutMs, for it to end; false when it could not be
 // started or did not end in time.
 bool RunCommand(const std::wstring& commandLine, DWORD timeoutMs, DWORD& exitCode);
-
-// Text in the system's ANSI code page, as the program shows it.
-std::string Narrow(const std::wstring& text);

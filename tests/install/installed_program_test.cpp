@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "dialog_layer/dialog_layer.h"
 #include "install_places.h"
 #include "quillet_driver.h"
 
@@ -22,7 +23,7 @@ constexpr char kMainCaption[] = "Quillet - ver 1.02";
 // A started quillet.exe that is ended when the test leaves, also when it fails.
 struct RunningQuillet {
   explicit RunningQuillet(const std::wstring& program) {
-    EXPECT_TRUE(StartQuillet(program, L"", process)) << Narrow(program);
+    EXPECT_TRUE(StartQuillet(program, L"", process)) << ToAnsi(program);
   }
   ~RunningQuillet() { EndQuillet(process); }
   RunningQuillet(const RunningQuillet&) = delete;
@@ -80,8 +81,8 @@ TEST(InstalledProgram, KeepsItsListInProgramDataWhereTheEditorSavesIt) {
             ListItems(GetDlgItem(main, kMainListId)));
 
   const std::string help = HelpText(quillet.process, main);
-  EXPECT_NE(std::string::npos, help.find("Program file: " + Narrow(program))) << help;
-  EXPECT_EQ("Data file: " + Narrow(list), LastLine(help));
+  EXPECT_NE(std::string::npos, help.find("Program file: " + ToAnsi(program))) << help;
+  EXPECT_EQ("Data file: " + ToAnsi(list), LastLine(help));
   EXPECT_TRUE(quillet.CloseAndExit(main));
 }
 
@@ -99,7 +100,7 @@ TEST(InstalledProgram, CopiedElsewhereKeepsItsListNextToItself) {
     ASSERT_TRUE(main);
     EXPECT_TRUE(
         WaitForStatusText(quillet.process, GetDlgItem(main, kStatusBarId), 2, " Website: 1 of 2"));
-    EXPECT_EQ("Data file: " + Narrow(folder) + "myQuillet.txt",
+    EXPECT_EQ("Data file: " + ToAnsi(folder) + "myQuillet.txt",
               LastLine(HelpText(quillet.process, main)));
     EXPECT_TRUE(quillet.CloseAndExit(main));
   }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <shlobj.h>
 
+#include "dialog_layer/dialog_layer.h"
 #include "e2e/quillet_driver.h"
 #include "install_places.h"
 #include "support/wait.h"
@@ -23,7 +24,7 @@ TEST(Uninstall, QuietUninstallRemovesWhatWasInstalledAndKeepsTheList) {
   const std::wstring command = UninstallText(L"QuietUninstallString");
 
   DWORD exitCode = 1;
-  ASSERT_TRUE(RunCommand(command, kUninstallTimeoutMs, exitCode)) << Narrow(command);
+  ASSERT_TRUE(RunCommand(command, kUninstallTimeoutMs, exitCode)) << ToAnsi(command);
   EXPECT_EQ(0u, exitCode);
   // The uninstaller hands its work to a copy of itself in the temporary folder and returns,
   // so the removal goes on after the command has ended; the entry goes last.

@@ -6,47 +6,11 @@
 #include "list/list_format.h"
 #include "list/main_list.h"
 #include "list/website_list.h"
-
-namespace {
-
-std::wstring MakeUniqueFolder() {
-  wchar_t temp[MAX_PATH + 1] = {};
-  GetTempPathW(MAX_PATH + 1, temp);
-  static int made = 0;
-  for (;;) {
-    std::wstring folder = std::wstring(temp) + L"quillet-list-" +
-                          std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++made);
-    if (CreateDirectoryW(folder.c_str(), nullptr)) return folder + L"\\";
-    if (GetLastError() != ERROR_ALREADY_EXISTS) return {};
-  }
-}
-
-// Removes the folder and everything below it, read-only files included.
-void RemoveFolder(const std::wstring& folder) {
-  WIN32_FIND_DATAW found;
-  HANDLE search = FindFirstFileW((folder + L"*").c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      std::wstring name = found.cFileName;
-      if (name == L"." || name == L"..") continue;
-      std::wstring path = folder + name;
-      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        RemoveFolder(path + L"\\");
-      } else {
-        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileW(path.c_str());
-      }
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-  }
-  RemoveDirectoryW(folder.c_str());
-}
-
-}  // namespace
+#include "support/scratch_files.h"
 
 void MainListTest::SetUp() {
   ClearWebsiteList();
-  folder_ = MakeUniqueFolder();
+  folder_ = MakeScratchFolder(L"quillet-list");
   ASSERT_FALSE(folder_.empty()) << "no temporary folder";
   HINSTANCE instance = GetModuleHandleW(nullptr);
   host_ = CreateWindowExW(0, L"#32770", L"main", WS_POPUP | WS_CAPTION, 0, 0, 400, 300, nullptr,
@@ -77,27 +41,13 @@ std::string MainListTest::PathOf(const std::string& name) const {
 }
 
 void MainListTest::WriteFileBytes(const std::string& name, std::string_view bytes) const {
-  HANDLE file = CreateFileW(ToWide(PathOf(name)).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE) << name;
-  DWORD written = 0;
-  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  CloseHandle(file);
-  ASSERT_EQ(written, bytes.size()) << name;
+  ASSERT_TRUE(::WriteFileBytes(ToWide(PathOf(name)), std::string(bytes))) << name;
 }
 
 std::string MainListTest::FileBytes(const std::string& name) const {
-  HANDLE file = CreateFileW(ToWide(PathOf(name)).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return "<missing>";
-  std::string bytes;
-  char buffer[4096];
-  DWORD read = 0;
-  while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) {
-    bytes.append(buffer, read);
-  }
-  CloseHandle(file);
-  return bytes;
+  std::wstring path = ToWide(PathOf(name));
+  if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) return "<missing>";
+  return ReadFileBytes(path);
 }
 
 std::vector<std::string> MainListTest::FolderContents() const {
