@@ -12,20 +12,11 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${QUILLET_BUILD:-$root/build}
 caption="Quillet - ver 1.02"
-
-# Debian's Wine does not load the TrueType fonts of fonts-wine by itself; without Marlett the
-# title bar's buttons show letters instead of symbols. Needs an initialised $WINEPREFIX.
-provide_marlett() {
-  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
-  if [ -d "$fonts" ] && [ ! -f "$fonts/marlett.ttf" ] && [ -f /usr/share/wine/fonts/marlett.ttf ]; then
-    cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
-  fi
-}
+source "$root/scripts/wine-prefix.sh"
 
 # Runs inside with-wine.sh: start, wait for the main dialog, take the screenshot, end.
 take_screenshot() {
   local program=$1 shot=$2
-  provide_marlett
   cd "$(dirname "$program")"
   wine explorer /desktop=quillet,1024x768 "$program" >/dev/null 2>&1 &
   local wine_pid=$! window=""
@@ -61,9 +52,7 @@ if [ -n "${1:-}" ]; then cp "$1" "$(dirname "$program")/myQuillet.txt"; fi
 
 if [ -n "${DISPLAY:-}" ] && xdotool getdisplaygeometry >/dev/null 2>&1; then
   export WINEPREFIX="$build/win/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-  mkdir -p "$WINEPREFIX"
-  [ -f "$WINEPREFIX/system.reg" ] || wineboot -i >/dev/null 2>&1 || true
-  provide_marlett
+  prepare_wine_prefix
   cd "$(dirname "$program")"
   exec wine "$program"
 fi

@@ -4,6 +4,7 @@
 # then stops the Wine server and the display again. Exits with COMMAND's status, or 1 when the
 # display died while COMMAND ran (results from a dead display cannot be trusted).
 set -euo pipefail
+source "$(dirname "$0")/wine-prefix.sh"
 build=$(mkdir -p "$1" && cd "$1" && pwd)
 shift
 
@@ -34,17 +35,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A persistent server, and Wine's background services started here with their output going
-# nowhere: a service started by a test program would inherit the test's output pipe and keep
-# ctest waiting for it to close.
-# The server needs the prefix folder to exist; a fresh build tree has none yet.
+# A persistent server (it needs the prefix folder), then the prefix and its services.
 mkdir -p "$WINEPREFIX"
 wineserver -p
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  wineboot -i </dev/null >/dev/null 2>&1 || true
-else
-  wineboot </dev/null >/dev/null 2>&1 || true
-fi
+prepare_wine_prefix
 # No window manager runs on the private display: without this, Wine waits about two seconds
 # for one each time a visible top-level window is hidden or destroyed.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 || true
