@@ -4,7 +4,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-std::vector<int32_t> DefaultListSizes() { return {1'000, 10'000, 100'000, 1'000'000}; }
+std::vector<int32_t> DefaultListSizes() {
+  return {1'000, 10'000, 100'000, 1'000'000};
+}
 
 std::vector<int32_t> ListSizesFromArguments(int argc, char** argv) {
   std::vector<int32_t> sizes;

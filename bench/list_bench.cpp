@@ -35,9 +35,9 @@ bool WriteBytes(const std::string& path, const std::string& bytes) {
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   DWORD written = 0;
-  bool complete = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written,
-                            nullptr) &&
-                  written == bytes.size();
+  bool complete =
+      WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+      written == bytes.size();
   CloseHandle(file);
   return complete;
 }
@@ -56,7 +56,9 @@ void PumpMessages() {
   }
 }
 
-int32_t IgnoreMessages(HWND, UINT, WPARAM, LPARAM) { return 0; }
+int32_t IgnoreMessages(HWND, UINT, WPARAM, LPARAM) {
+  return 0;
+}
 
 // The program's main dialog, shown, with the main list handles set as its initialisation sets
 // them.
@@ -84,10 +86,11 @@ bool RunOnce(const std::string& path, const std::string& fileBytes, int32_t entr
   gWebsiteList.listFilePath = path;
   gWebsiteList.currentPosition = 0;
   gWebsiteList.duplicateTally = 0;
+  // As at start-up, the main list is empty before the load.
+  ListReset(gMainList.dialog, kMainListId);
+  PumpMessages();
   double start = Now();
-  ListSuspendRedraw(gMainList.dialog, kMainListId);
   LoadListFile();
-  ListResumeRedraw(gMainList.dialog, kMainListId);
   double loaded = Now();
   if (gWebsiteList.entryCount != entries) return Fail("the load lost entries", entries);
   if (ListCount(gMainList.dialog, kMainListId) != entries) return Fail("items missing", entries);
@@ -96,9 +99,7 @@ bool RunOnce(const std::string& path, const std::string& fileBytes, int32_t entr
   std::string text = ListToText();
   double textDone = Now();
   double saveStart = Now();
-  ListSuspendRedraw(gMainList.dialog, kMainListId);
   bool saved = SaveEditedText(text, 1);
-  ListResumeRedraw(gMainList.dialog, kMainListId);
   double saveDone = Now();
   if (!saved || gWebsiteList.entryCount == 0) return Fail("the save failed", entries);
   PumpMessages();

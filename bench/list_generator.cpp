@@ -16,6 +16,29 @@ const char* const kHosts[] = {"www.example",  "news.example",    "docs.example",
 const char* const kTopDomains[] = {".org", ".com", ".net", ".info"};
 const char* const kWords[] = {"research", "daily",   "archive", "guide", "reference", "weather",
                               "music",    "recipes", "travel",  "maps",  "science",   "history"};
+// Words of the names people give their bookmarks.
+const char* const kNameWords[] = {
+    "news",       "weather",       "recipes",      "python",     "docs",      "guide",
+    "music",      "radio",         "bank",         "mail",       "maps",      "travel",
+    "forum",      "shop",          "library",      "museum",     "photo",     "video",
+    "sports",     "football",      "chess",        "garden",     "science",   "history",
+    "cooking",    "review",        "blog",         "tutorial",   "reference", "dictionary",
+    "translate",  "calendar",      "school",       "university", "jobs",      "health",
+    "fitness",    "running",       "cycling",      "hiking",     "camping",   "fishing",
+    "books",      "poetry",        "art",          "design",     "fonts",     "icons",
+    "wallpapers", "games",         "puzzles",      "crosswords", "movies",    "series",
+    "tickets",    "flights",       "hotels",       "trains",     "buses",     "taxes",
+    "insurance",  "energy",        "solar",        "climate",    "space",     "astronomy",
+    "physics",    "chemistry",     "biology",      "medicine",   "law",       "politics",
+    "economy",    "markets",       "stocks",       "crypto",     "startup",   "linux",
+    "windows",    "android",       "security",     "privacy",    "backup",    "hosting",
+    "domains",    "email",         "chat",         "friends",    "family",    "kids",
+    "pets",       "dogs",          "cats",         "birds",      "plants",    "coffee",
+    "tea",        "wine",          "beer",         "bakery",     "pizza",     "vegan",
+    "diet",       "yoga",          "dance",        "theatre",    "opera",     "jazz",
+    "guitar",     "piano",         "drums",        "podcasts",   "comics",    "anime",
+    "knitting",   "sewing",        "woodwork",     "cars",       "bikes",     "boats",
+    "ferries",    "weather radar", "city council", "local news", "town hall"};
 const char* const kSharedNames[] = {"Home", "Login", "Docs", "News", "Search", "Blog"};
 
 template <typename Array>
@@ -60,9 +83,14 @@ std::string SharedName(uint64_t& state) {
   return name;
 }
 
+// Two or three words, sometimes with the site's name or a year after them.
 std::string OwnName(uint64_t& state) {
-  return Capitalized(Pick(kWords, state)) + " " + Pick(kWords, state) + " " +
-         std::to_string(NextRandom(state) % 100000);
+  std::string name = Capitalized(Pick(kNameWords, state)) + " " + Pick(kNameWords, state);
+  if (NextRandom(state) % 2 == 0) name += std::string(" ") + Pick(kNameWords, state);
+  uint32_t suffix = NextRandom(state) % 10;
+  if (suffix < 2) name += " - " + Capitalized(Pick(kNameWords, state)) + " site";
+  if (suffix == 2) name += " " + std::to_string(1990 + NextRandom(state) % 35);
+  return name;
 }
 
 std::string MakeName(uint64_t& state, int32_t entry, const std::string& previousName) {

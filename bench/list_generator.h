@@ -11,4 +11,3 @@
 // entries share ("Home", "Login", ...) in varying letter case, and names that differ from
 // another only in letter case. The same count always gives the same bytes.
 std::string MakeListFile(int32_t entries);
-

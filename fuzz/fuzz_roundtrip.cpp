@@ -12,6 +12,7 @@
 #include "list/list_text.h"
 #include "list/normalize.h"
 #include "list_reference.h"
+#include "stored_entries.h"
 
 namespace {
 
@@ -36,15 +37,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string fileBytes = ListFileBytes(once.text);
   FUZZ_CHECK(fileBytes.size() >= 4 && fileBytes.compare(fileBytes.size() - 4, 4, "\r\n\r\n") == 0);
   if (!PiecesAreFileLines(once.text)) return 0;
-  std::vector<std::string> urls, names;
-  ParseListBytes(fileBytes, urls, names);
+  EntryStore store;
+  ParseListBytes(fileBytes, store);
+  reference::Entries loaded = StoredEntriesOf(store);
   size_t entry = 0;
   for (const std::string& piece : reference::CutAtCrLf(once.text)) {
     if (!IsEntryLine(piece)) continue;
-    FUZZ_CHECK(entry < urls.size());
-    FUZZ_CHECK(reference::LineFields(piece) == std::make_pair(urls[entry], names[entry]));
+    FUZZ_CHECK(entry < loaded.size());
+    FUZZ_CHECK(reference::LineFields(piece) == loaded[entry]);
     ++entry;
   }
-  FUZZ_CHECK(entry == urls.size());
+  FUZZ_CHECK(entry == loaded.size());
   return 0;
 }

@@ -87,8 +87,8 @@ void ListReset(HWND dialog, int listId);
 // Makes room for that many more items and bytes of item text before a refill (LB_INITSTORAGE),
 // so that the list does not grow its storage item by item; false when there is no room.
 bool ListReserve(HWND dialog, int listId, int items, size_t textBytes);
-// While suspended the list neither redraws nor updates its scroll bars (WM_SETREDRAW); resuming
-// brings both up to date and redraws it once, whole.
+// While suspended the list draws neither its items nor its scroll bars (WM_SETREDRAW); resuming
+// brings the scroll bars up to date and redraws the list once, whole, frame included.
 void ListSuspendRedraw(HWND dialog, int listId);
 void ListResumeRedraw(HWND dialog, int listId);
 void ListSelect(HWND dialog, int listId, int position);
@@ -97,6 +97,11 @@ int32_t ListGetItemData(HWND dialog, int listId, int position);  // -1 (LB_ERR) 
 void ListSetItemData(HWND dialog, int listId, int position, int32_t value);
 void ListSetScrollWidth(HWND dialog, int listId, int pixels);  // LB_SETHORIZONTALEXTENT
 int ListCount(HWND dialog, int listId);
+// Appends to keys the platform's sort key of the text under the comparison a sorted list box
+// makes (the user's locale, letter case ignored), without its final zero byte: keys compared
+// byte by byte, a shorter one first when it is the start of the other, order texts as the
+// list box does, or very nearly (the list box itself stays the judge of its order).
+void AppendListSortKey(const std::string& text, std::string& keys);
 std::string ListItemText(HWND dialog, int listId, int position);
 
 // A platform message box without owner; an empty caption shows kDefaultNoticeCaption

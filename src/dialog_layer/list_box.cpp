@@ -1,6 +1,8 @@
 // List-box operations with positions counted from 1 (the platform counts from 0).
 #include "dialog_layer/dialog_layer.h"
 
+#include <algorithm>
+
 namespace {
 
 // The list last looked up. Finding a control by its id asks the window server for the dialog's
@@ -37,11 +39,14 @@ LRESULT SendToList(HWND dialog, int listId, UINT message, WPARAM wParam, LPARAM 
 
 int ListAddItem(HWND dialog, int listId, const std::string& text) {
   std::wstring wide = ToWide(text);
-  LRESULT index = SendToList(dialog, listId, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+  LRESULT index =
+      SendToList(dialog, listId, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
   return static_cast<int>(index) + 1;
 }
 
-void ListReset(HWND dialog, int listId) { SendToList(dialog, listId, LB_RESETCONTENT, 0, 0); }
+void ListReset(HWND dialog, int listId) {
+  SendToList(dialog, listId, LB_RESETCONTENT, 0, 0);
+}
 
 bool ListReserve(HWND dialog, int listId, int items, size_t textBytes) {
   LRESULT result = SendToList(dialog, listId, LB_INITSTORAGE, static_cast<WPARAM>(items),
@@ -49,14 +54,28 @@ bool ListReserve(HWND dialog, int listId, int items, size_t textBytes) {
   return result != LB_ERRSPACE;
 }
 
+// The list box stops drawing its items on WM_SETREDRAW, but goes on updating and drawing its
+// scroll bars with every change, which costs more than the change itself. The window's own
+// redraw flag, which the default window procedure keeps, stops those too; the property
+// remembers that it was this suspension that cleared it.
+constexpr wchar_t kRedrawSuspendedProperty[] = L"Quillet.RedrawSuspended";
+
 void ListSuspendRedraw(HWND dialog, int listId) {
-  SendToList(dialog, listId, WM_SETREDRAW, FALSE, 0);
+  HWND list = ListWindow(dialog, listId);
+  if (!list) return;
+  SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+  if (!IsWindowVisible(list)) return;
+  SetPropW(list, kRedrawSuspendedProperty, reinterpret_cast<HANDLE>(1));
+  DefWindowProcW(list, WM_SETREDRAW, FALSE, 0);
 }
 
 void ListResumeRedraw(HWND dialog, int listId) {
-  SendToList(dialog, listId, WM_SETREDRAW, TRUE, 0);
   HWND list = ListWindow(dialog, listId);
-  if (list) RedrawWindow(list, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE);
+  if (!list) return;
+  SendMessageW(list, WM_SETREDRAW, TRUE, 0);  // brings the scroll bars up to date, undrawn
+  if (!RemovePropW(list, kRedrawSuspendedProperty)) return;
+  DefWindowProcW(list, WM_SETREDRAW, TRUE, 0);
+  RedrawWindow(list, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE);
 }
 
 void ListSelect(HWND dialog, int listId, int position) {
@@ -80,6 +99,27 @@ void ListSetItemData(HWND dialog, int listId, int position, int32_t value) {
 
 void ListSetScrollWidth(HWND dialog, int listId, int pixels) {
   SendToList(dialog, listId, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(pixels), 0);
+}
+
+void AppendListSortKey(const std::string& text, std::string& keys) {
+  constexpr DWORD kListOrder = LCMAP_SORTKEY | NORM_IGNORECASE;
+  std::wstring wide = ToWide(text);
+  int length = static_cast<int>(wide.size());
+  size_t start = keys.size();
+  // One call with room enough for the usual key; a second with the exact size otherwise.
+  int room = 4 * length + 32;
+  keys.resize(start + static_cast<size_t>(room));
+  int made = LCMapStringW(LOCALE_USER_DEFAULT, kListOrder, wide.c_str(), length,
+                          reinterpret_cast<wchar_t*>(&keys[start]), room);
+  if (made == 0) {
+    room = LCMapStringW(LOCALE_USER_DEFAULT, kListOrder, wide.c_str(), length, nullptr, 0);
+    keys.resize(start + static_cast<size_t>(std::max(room, 0)));
+    made = room > 0 ? LCMapStringW(LOCALE_USER_DEFAULT, kListOrder, wide.c_str(), length,
+                                   reinterpret_cast<wchar_t*>(&keys[start]), room)
+                    : 0;
+  }
+  // The key ends with a zero byte, which comparing keys by length makes unnecessary.
+  keys.resize(start + static_cast<size_t>(made > 0 ? made - 1 : 0));
 }
 
 int ListCount(HWND dialog, int listId) {

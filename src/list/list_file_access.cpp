@@ -11,7 +11,7 @@
 
 namespace {
 
-// A 32-bit program cannot hold much more in one piece; larger files count as unreadable.
+// A 32-bit program cannot hold much more in one piece, and the list made of it besides.
 constexpr int64_t kLargestReadableFile = int64_t{1} << 30;
 // ReadFile and WriteFile take 32-bit counts; files are moved in pieces of at most this size.
 constexpr size_t kLargestTransfer = size_t{1} << 30;
@@ -23,14 +23,12 @@ bool IsExistingFile(const std::wstring& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+// Throws std::bad_alloc when the file is too big to be held in memory.
 bool ReadAll(HANDLE file, std::string& bytes) {
   LARGE_INTEGER size;
-  if (!GetFileSizeEx(file, &size) || size.QuadPart > kLargestReadableFile) return false;
-  try {
-    bytes.resize(static_cast<size_t>(size.QuadPart));
-  } catch (const std::bad_alloc&) {
-    return false;
-  }
+  if (!GetFileSizeEx(file, &size)) return false;
+  if (size.QuadPart > kLargestReadableFile) throw std::bad_alloc();
+  bytes.resize(static_cast<size_t>(size.QuadPart));
   size_t filled = 0;
   while (filled < bytes.size()) {
     DWORD wanted = static_cast<DWORD>(std::min(bytes.size() - filled, kLargestTransfer));
@@ -100,7 +98,13 @@ FileRead ReadWholeFile(const std::string& path) {
         IsExistingFile(widePath) ? FileReadStatus::kUnreadable : FileReadStatus::kMissing;
     return result;
   }
-  bool complete = ReadAll(file, result.bytes);
+  bool complete = false;
+  try {
+    complete = ReadAll(file, result.bytes);
+  } catch (...) {
+    CloseHandle(file);  // the file must not stay locked
+    throw;
+  }
   CloseHandle(file);
   result.status = complete ? FileReadStatus::kRead : FileReadStatus::kUnreadable;
   if (!complete) result.bytes.clear();

@@ -16,7 +16,8 @@ struct FileRead {
   std::string bytes;
 };
 
-// Reads the whole file, opened for reading without sharing while it is read.
+// Reads the whole file, opened for reading without sharing while it is read. Throws
+// std::bad_alloc when the file is too big to be held in memory.
 FileRead ReadWholeFile(const std::string& path);
 
 enum class FileWriteStatus {

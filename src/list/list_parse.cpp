@@ -1,21 +1,12 @@
 #include "list/list_parse.h"
 
+#include <cstring>
+#include <new>
+#include <utility>
+
 #include "list/list_format.h"
 
 namespace {
-
-// Stores the text in the element at index, reusing the element's buffer when it exists: a
-// reload of a list fills the strings of the previous load without allocating. A buffer far
-// larger than the text (left by a huge line) is given back instead of kept.
-void StoreAt(std::vector<std::string>& texts, size_t index, std::string_view text) {
-  if (index == texts.size()) {
-    texts.emplace_back(text);
-  } else if (texts[index].capacity() > 4 * text.size() + 64) {
-    texts[index] = std::string(text);
-  } else {
-    texts[index].assign(text.data(), text.size());
-  }
-}
 
 size_t CountEntryLines(std::string_view bytes) {
   size_t count = 0;
@@ -23,23 +14,37 @@ size_t CountEntryLines(std::string_view bytes) {
   return count;
 }
 
+// Moves a field of a line to the write position, which never lies after it, and returns the
+// write position after it.
+size_t MoveField(char* bytes, size_t writeAt, std::string_view field) {
+  if (!field.empty()) std::memmove(bytes + writeAt, field.data(), field.size());
+  return writeAt + field.size();
+}
+
+// Gives back the room that ignored lines and separators left unused, when it is worth a copy.
+void ReleaseUnusedRoom(std::string& text) {
+  if (text.capacity() - text.size() > text.size() / 4 + 4096) text.shrink_to_fit();
+}
+
 }  // namespace
 
-int32_t ParseListBytes(std::string_view fileBytes, std::vector<std::string>& urls,
-                       std::vector<std::string>& names) {
+int32_t ParseListBytes(std::string fileBytes, EntryStore& store) {
   std::string_view readable = ReadableBytes(fileBytes);
-  size_t entryLines = CountEntryLines(readable);
-  urls.reserve(entryLines);
-  names.reserve(entryLines);
-  size_t entries = 0;
+  if (readable.size() > kLargestEntryText) throw std::bad_alloc();
+  store.ends.clear();
+  store.ends.reserve(CountEntryLines(readable));
+  char* bytes = fileBytes.data();
+  size_t written = 0;
   ForEachFileLine(readable, [&](std::string_view line) {
     if (!IsEntryLine(line)) return;
     EntryFields fields = SplitEntryFields(line);
-    StoreAt(urls, entries, fields.url);
-    StoreAt(names, entries, fields.name);
-    ++entries;
+    written = MoveField(bytes, written, fields.url);
+    uint32_t urlEnd = static_cast<uint32_t>(written);
+    written = MoveField(bytes, written, fields.name);
+    store.ends.push_back({urlEnd, static_cast<uint32_t>(written)});
   });
-  urls.resize(entries);
-  names.resize(entries);
-  return static_cast<int32_t>(entries);
+  fileBytes.resize(written);
+  ReleaseUnusedRoom(fileBytes);
+  store.text = std::move(fileBytes);
+  return static_cast<int32_t>(store.ends.size());
 }

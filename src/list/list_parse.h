@@ -3,11 +3,11 @@
 
 #include <cstdint>
 #include <string>
-#include <string_view>
-#include <vector>
 
-// Every entry line of the file's readable bytes, in file order, split into its trimmed URL and
-// name: urls[k] and names[k] belong to entry number k + 1. Both vectors are resized to exactly
-// the number of entries, which is returned.
-int32_t ParseListBytes(std::string_view fileBytes, std::vector<std::string>& urls,
-                       std::vector<std::string>& names);
+#include "list/website_list.h"
+
+// Replaces the store's entries with every entry line of the file's readable bytes, in file
+// order, split into its trimmed URL and name. The fields are moved together inside the file's
+// own bytes, which then become the store's text: a load keeps no second copy of the file.
+// Returns the number of entries. Throws std::bad_alloc when they do not fit in memory.
+int32_t ParseListBytes(std::string fileBytes, EntryStore& store);

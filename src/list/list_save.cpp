@@ -1,4 +1,6 @@
 // Saving the list text over the list file, and the save sequence of the list editor.
+#include <new>
+
 #include "dialog_layer/dialog_layer.h"
 #include "list/list_file.h"
 #include "list/list_file_access.h"
@@ -8,6 +10,8 @@
 #include "list/website_list.h"
 
 namespace {
+
+constexpr char kSaveOutOfMemoryNotice[] = "There is not enough memory to save the list.";
 
 enum class SaveResult {
   kSaved,
@@ -79,10 +83,22 @@ bool SaveListText() {
 }
 
 bool SaveEditedText(const std::string& editedText, int32_t lineToSelect) {
-  gWebsiteList.listText = editedText;
-  gWebsiteList.currentPosition = lineToSelect;
-  NormalizeListText();
-  SaveResult result = SaveAndReport();
+  const int32_t previousPosition = gWebsiteList.currentPosition;
+  const int32_t previousTally = gWebsiteList.duplicateTally;
+  SaveResult result = SaveResult::kWriteFailed;
+  try {
+    gWebsiteList.listText = editedText;
+    gWebsiteList.currentPosition = lineToSelect;
+    NormalizeListText();
+    result = SaveAndReport();
+  } catch (const std::bad_alloc&) {
+    // Nothing has been written: the file and the main list are as they were.
+    gWebsiteList.listText = std::string();
+    gWebsiteList.currentPosition = previousPosition;
+    gWebsiteList.duplicateTally = previousTally;
+    ShowNotice(kSaveOutOfMemoryNotice, MB_ICONERROR | MB_OK, "");
+    return false;
+  }
   if (ReloadFollows(result)) LoadListFile();
   return result == SaveResult::kSaved;
 }

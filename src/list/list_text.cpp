@@ -2,8 +2,23 @@
 
 #include "list/list_format.h"
 
+namespace {
+
+// The length of the text, so that a big list is built in one allocation.
+size_t TextLength(const WebsiteList& list, const std::vector<int32_t>& entryOrder) {
+  size_t length = 0;
+  for (int32_t entry : entryOrder) {
+    size_t nameLength = EntryName(list, entry).size();
+    length += EntryUrl(list, entry).size() + (nameLength > 0 ? nameLength + 2 : 0) + 2;
+  }
+  return length;
+}
+
+}  // namespace
+
 std::string ListTextOfEntries(const WebsiteList& list, const std::vector<int32_t>& entryOrder) {
   std::string text;
+  text.reserve(TextLength(list, entryOrder));
   for (int32_t entry : entryOrder) {
     AppendEntryLine(text, EntryUrl(list, entry), EntryName(list, entry));
     text.append("\r\n");

@@ -9,7 +9,7 @@
 
 std::string ListToText() {
   const int32_t entryCount = gWebsiteList.entryCount;
-  const int64_t storedEntries = static_cast<int64_t>(gWebsiteList.urls.size());
+  const int64_t storedEntries = StoredEntries(gWebsiteList.entries);
   std::vector<int32_t> order;
   order.reserve(static_cast<size_t>(std::max(entryCount, 0)));
   for (int32_t position = 1; position <= entryCount; ++position) {

@@ -4,7 +4,9 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 // Controls of the main dialog. The main list is kMainListId (101) of list/main_list.h.
 constexpr int kShowItButtonId = 201;
@@ -52,4 +54,4 @@ void ShowHelp();
 
 // The URL of the entry at the current position, or nullptr when the current position or the
 // entry number the main list keeps for it lies outside 1 ... entry count.
-const std::string* SelectedEntryUrl(HWND dialog);
+std::optional<std::string_view> SelectedEntryUrl(HWND dialog);

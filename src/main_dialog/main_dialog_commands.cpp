@@ -2,6 +2,8 @@
 // list, show the help text.
 #include "main_dialog/main_dialog.h"
 
+#include <new>
+
 #include "dialog_layer/dialog_layer.h"
 #include "dialogs/list_editor.h"
 #include "dialogs/sized_message_box.h"
@@ -22,26 +24,29 @@ constexpr int kEditorY = 50;
 constexpr int kEditorWidth = 300;
 constexpr int kEditorHeight = 280;
 
+// Shown instead of the editor when the list is too big to be turned into text.
+constexpr char kEditOutOfMemoryNotice[] = "There is not enough memory to edit the list.";
+
 constexpr int32_t kHelpBoxStyle = -64;  // modal, information icon, "&Ok" alone
 constexpr int kHelpBoxX = 200;
 constexpr int kHelpBoxY = 100;
 
 bool IsEntryNumber(int32_t number) {
   return number >= 1 && number <= gWebsiteList.entryCount &&
-         static_cast<size_t>(number) <= gWebsiteList.urls.size();
+         number <= StoredEntries(gWebsiteList.entries);
 }
 
 }  // namespace
 
-const std::string* SelectedEntryUrl(HWND dialog) {
-  if (!IsEntryNumber(gWebsiteList.currentPosition)) return nullptr;
+std::optional<std::string_view> SelectedEntryUrl(HWND dialog) {
+  if (!IsEntryNumber(gWebsiteList.currentPosition)) return std::nullopt;
   int32_t entry = ListGetItemData(dialog, kMainListId, gWebsiteList.currentPosition);
-  if (!IsEntryNumber(entry)) return nullptr;
-  return &EntryUrl(gWebsiteList, entry);
+  if (!IsEntryNumber(entry)) return std::nullopt;
+  return EntryUrl(gWebsiteList, entry);
 }
 
 void OpenSelectedEntry(HWND dialog) {
-  const std::string* url = SelectedEntryUrl(dialog);
+  std::optional<std::string_view> url = SelectedEntryUrl(dialog);
   if (!url) return;
   if (!IsWebAddress(*url)) {
     ShowNotice(NotWebAddressText(*url), MB_ICONWARNING, kNotWebAddressCaption);
@@ -64,7 +69,14 @@ void ChooseAnotherList(HWND dialog) {
 }
 
 void EditList(HWND dialog) {
-  ShowListEditor(dialog, kEditorX, kEditorY, kEditorWidth, kEditorHeight, ListToText());
+  std::string text;
+  try {
+    text = ListToText();
+  } catch (const std::bad_alloc&) {
+    ShowNotice(kEditOutOfMemoryNotice, MB_ICONERROR | MB_OK, "");
+    return;
+  }
+  ShowListEditor(dialog, kEditorX, kEditorY, kEditorWidth, kEditorHeight, text);
 }
 
 void ShowHelp() {

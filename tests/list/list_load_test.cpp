@@ -27,6 +27,22 @@ void ExpectErrorNotice(const SeenNotice& notice, const std::string& text) {
   EXPECT_EQ(notice.icon, static_cast<UINT>(MB_ICONERROR));
 }
 
+std::vector<std::string> StoredUrls() {
+  std::vector<std::string> urls;
+  for (int32_t e = 1; e <= StoredEntries(gWebsiteList.entries); ++e) {
+    urls.emplace_back(EntryUrl(gWebsiteList, e));
+  }
+  return urls;
+}
+
+std::vector<std::string> StoredNames() {
+  std::vector<std::string> names;
+  for (int32_t e = 1; e <= StoredEntries(gWebsiteList.entries); ++e) {
+    names.emplace_back(EntryName(gWebsiteList, e));
+  }
+  return names;
+}
+
 using ListLoad = MainListTest;
 
 TEST_F(ListLoad, FillsTheListInSortedOrderWithEntryNumbers) {
@@ -35,11 +51,10 @@ TEST_F(ListLoad, FillsTheListInSortedOrderWithEntryNumbers) {
   EXPECT_EQ(Load("list.txt"), LoadOutcome::kLoaded);
 
   EXPECT_EQ(gWebsiteList.entryCount, 4);
-  EXPECT_EQ(gWebsiteList.urls,
+  EXPECT_EQ(StoredUrls(),
             (std::vector<std::string>{"www.delta.example", "http://bravo.example",
                                       "HTTP://alpha.example", "https://charlie.example"}));
-  EXPECT_EQ(gWebsiteList.names,
-            (std::vector<std::string>{"Delta", "Bravo", "", "charlie, the third"}));
+  EXPECT_EQ(StoredNames(), (std::vector<std::string>{"Delta", "Bravo", "", "charlie, the third"}));
   EXPECT_EQ(ItemTexts(), (std::vector<std::string>{"Bravo", "charlie, the third", "Delta",
                                                    "HTTP://alpha.example"}));
   EXPECT_EQ(ItemEntries(), (std::vector<int32_t>{2, 4, 1, 3}));
@@ -57,7 +72,7 @@ TEST_F(ListLoad, ReloadReplacesTheItemsOfTheEarlierList) {
   EXPECT_EQ(Load("second.TXT"), LoadOutcome::kLoaded) << "the extension test ignores case";
   EXPECT_EQ(ItemTexts(), std::vector<std::string>{"One"});
   EXPECT_EQ(gWebsiteList.entryCount, 1);
-  EXPECT_EQ(gWebsiteList.urls.size(), 1u);
+  EXPECT_EQ(StoredEntries(gWebsiteList.entries), 1);
 }
 
 TEST_F(ListLoad, ScrollWidthIsTheWidestDisplayTextPlusEight) {
@@ -159,8 +174,8 @@ TEST_F(ListLoad, ReadsLinesAsTheFileFormatSays) {
     NoticeWatcher watcher;
     EXPECT_EQ(Load("list.txt"), LoadOutcome::kLoaded) << c.what;
     EXPECT_EQ(gWebsiteList.entryCount, static_cast<int32_t>(c.urls.size())) << c.what;
-    EXPECT_EQ(gWebsiteList.urls, c.urls) << c.what;
-    EXPECT_EQ(gWebsiteList.names, c.names) << c.what;
+    EXPECT_EQ(StoredUrls(), c.urls) << c.what;
+    EXPECT_EQ(StoredNames(), c.names) << c.what;
     ExpectItemsMatchEntries();
     EXPECT_TRUE(watcher.Notices().empty()) << c.what;
   }

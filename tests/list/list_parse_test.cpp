@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "list_reference.h"
+#include "stored_entries.h"
 #include "random_list_text.h"
 
 namespace {
@@ -14,16 +15,11 @@ namespace {
 using reference::Entries;
 
 Entries Parse(std::string_view bytes) {
-  std::vector<std::string> urls = {"stale", "stale", "stale"};
-  std::vector<std::string> names = {"stale"};
-  int32_t count = ParseListBytes(bytes, urls, names);
-  EXPECT_EQ(static_cast<size_t>(count), urls.size());
-  EXPECT_EQ(urls.size(), names.size());
-  Entries entries;
-  for (size_t i = 0; i < urls.size() && i < names.size(); ++i) {
-    entries.emplace_back(urls[i], names[i]);
-  }
-  return entries;
+  // Leftovers of an earlier load, as a reload finds them.
+  EntryStore store = StoreOf({{"http://stale", "stale"}, {"http://stale", ""}, {"www.x", "y"}});
+  int32_t count = ParseListBytes(std::string(bytes), store);
+  EXPECT_EQ(count, StoredEntries(store));
+  return StoredEntriesOf(store);
 }
 
 TEST(ParseListBytes, EntryLinesOfAListFile) {
@@ -87,10 +83,10 @@ TEST(ParseListBytes, HugeInputs) {
   // One 50 MB entry line without a line end.
   std::string longLine =
       "http://" + std::string(25'000'000, 'u') + "," + std::string(25'000'000, 'n');
-  std::vector<std::string> urls, names;
-  ASSERT_EQ(ParseListBytes(longLine, urls, names), 1);
-  EXPECT_EQ(urls[0].size(), 25'000'007u);
-  EXPECT_EQ(names[0].size(), 25'000'000u);
+  EntryStore store;
+  ASSERT_EQ(ParseListBytes(longLine, store), 1);
+  EXPECT_EQ(EntryUrl(store, 1).size(), 25'000'007u);
+  EXPECT_EQ(EntryName(store, 1).size(), 25'000'000u);
 
   // A million lines with every kind of line end; a third of them are entries.
   std::string manyLines;
@@ -99,11 +95,28 @@ TEST(ParseListBytes, HugeInputs) {
     manyLines += "# not an entry\r\n";
     manyLines += "\r\n";
   }
-  int32_t count = ParseListBytes(manyLines, urls, names);
+  int32_t count = ParseListBytes(manyLines, store);
   ASSERT_EQ(count, 333'334);
-  EXPECT_EQ(urls.back(), "http://site999999.example");
-  EXPECT_EQ(names.back(), "Site 999999");
-  EXPECT_LT(urls[0].capacity(), 1000u) << "the reload must not keep the 25 MB buffer";
+  EXPECT_EQ(EntryUrl(store, count), "http://site999999.example");
+  EXPECT_EQ(EntryName(store, count), "Site 999999");
+}
+
+// The store holds the fields and nothing else: no separators, no ignored lines, and no room
+// left over from the file's bytes, which it reuses.
+TEST(ParseListBytes, KeepsOnlyTheFields) {
+  std::string file;
+  size_t fieldBytes = 0;
+  for (int i = 0; i < 100'000; ++i) {
+    std::string url = "http://site" + std::to_string(i) + ".example";
+    std::string name = "Site " + std::to_string(i);
+    file += "# comment line that is ignored\r\n" + url + "  ,   " + name + "  \r\n";
+    fieldBytes += url.size() + name.size();
+  }
+  EntryStore store;
+  ASSERT_EQ(ParseListBytes(file, store), 100'000);
+  EXPECT_EQ(store.text.size(), fieldBytes);
+  EXPECT_LE(store.text.capacity(), fieldBytes + fieldBytes / 4 + 4096);
+  EXPECT_EQ(store.ends.capacity(), 100'000u) << "reserved once, at the exact size";
 }
 
 }  // namespace

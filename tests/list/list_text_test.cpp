@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "list/website_list.h"
+#include "stored_entries.h"
 
 namespace {
 
@@ -31,8 +32,7 @@ TEST(ListTextPieces, CutAtCrLfPairsOnly) {
 TEST(ListTextOfEntries, CanonicalLinesInTheGivenOrder) {
   WebsiteList list;
   list.entryCount = 3;
-  list.urls = {"http://a", "www.b", "HTTP://c"};
-  list.names = {"A", "", "C, with, commas"};
+  list.entries = StoreOf({{"http://a", "A"}, {"www.b", ""}, {"HTTP://c", "C, with, commas"}});
   EXPECT_EQ(ListTextOfEntries(list, {3, 1, 2}),
             "HTTP://c, C, with, commas\r\nhttp://a, A\r\nwww.b\r\n");
   EXPECT_EQ(ListTextOfEntries(list, {}), "");

@@ -14,6 +14,7 @@
 #include "list/website_list.h"
 #include "list_reference.h"
 #include "random_list_text.h"
+#include "stored_entries.h"
 
 namespace {
 
@@ -109,13 +110,12 @@ TEST_F(NormalizeListTextTest, SetsTextTallyAndPositionToSelect) {
 
 TEST_F(NormalizeListTextTest, LeavesTheLoadedEntriesAlone) {
   gWebsiteList.entryCount = 2;
-  gWebsiteList.urls = {"http://a", "http://b"};
-  gWebsiteList.names = {"A", "B"};
+  gWebsiteList.entries = StoreOf({{"http://a", "A"}, {"http://b", "B"}});
   gWebsiteList.listText = "http://x\r\nhttp://x\r\n\r\n";
   NormalizeListText();
   EXPECT_EQ(gWebsiteList.entryCount, 2);
-  EXPECT_EQ(gWebsiteList.urls, (std::vector<std::string>{"http://a", "http://b"}));
-  EXPECT_EQ(gWebsiteList.names, (std::vector<std::string>{"A", "B"}));
+  EXPECT_EQ(StoredEntriesOf(gWebsiteList.entries),
+            (reference::Entries{{"http://a", "A"}, {"http://b", "B"}}));
 }
 
 // Entry lines of a text whose every CR belongs to a CR LF and that holds no 0x1A: written to a
@@ -137,11 +137,9 @@ reference::Entries EntryLinesOf(const std::string& text) {
 }
 
 reference::Entries ParsedEntries(const std::string& bytes) {
-  std::vector<std::string> urls, names;
-  ParseListBytes(bytes, urls, names);
-  reference::Entries entries;
-  for (size_t i = 0; i < urls.size(); ++i) entries.emplace_back(urls[i], names[i]);
-  return entries;
+  EntryStore store;
+  ParseListBytes(bytes, store);
+  return StoredEntriesOf(store);
 }
 
 TEST(NormalizeText, AgreesWithThePairwisePassOnRandomTexts) {

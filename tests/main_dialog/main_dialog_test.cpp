@@ -60,10 +60,9 @@ struct MainDialogUnderTest {
   // Entries 1..n in file order; the main list sorts them.
   void Fill(const std::vector<std::string>& names) {
     gWebsiteList.entryCount = static_cast<int32_t>(names.size());
-    gWebsiteList.urls.clear();
-    gWebsiteList.names = names;
+    gWebsiteList.entries = EntryStore();
     for (size_t i = 0; i < names.size(); ++i) {
-      gWebsiteList.urls.push_back("http://" + names[i] + ".example");
+      AppendEntry(gWebsiteList.entries, "http://" + names[i] + ".example", names[i]);
       int position = ListAddItem(dialog, kMainListId, names[i]);
       ListSetItemData(dialog, kMainListId, position, static_cast<int32_t>(i + 1));
     }
@@ -225,7 +224,7 @@ TEST(OpenAction, ReadsTheEntryOfTheSelectedPosition) {
   main.Fill({"cherry", "apple", "banana"});  // sorted: apple (2), banana (3), cherry (1)
   for (int position = 1; position <= 3; ++position) {
     gWebsiteList.currentPosition = position;
-    const std::string* url = SelectedEntryUrl(main.dialog);
+    std::optional<std::string_view> url = SelectedEntryUrl(main.dialog);
     ASSERT_TRUE(url) << position;
     EXPECT_EQ(*url, "http://" + ListItemText(main.dialog, kMainListId, position) + ".example");
   }
@@ -236,22 +235,23 @@ TEST(OpenAction, FindsNothingOutsideTheList) {
   main.Fill({"cherry", "apple", "banana"});
   for (int32_t position : {0, -1, 4, INT32_MAX, INT32_MIN}) {
     gWebsiteList.currentPosition = position;
-    EXPECT_EQ(SelectedEntryUrl(main.dialog), nullptr) << "position " << position;
+    EXPECT_FALSE(SelectedEntryUrl(main.dialog)) << "position " << position;
   }
   gWebsiteList.currentPosition = 2;
   for (int32_t entry : {0, -1, 4, 1000}) {
     ListSetItemData(main.dialog, kMainListId, 2, entry);
-    EXPECT_EQ(SelectedEntryUrl(main.dialog), nullptr) << "item value " << entry;
+    EXPECT_FALSE(SelectedEntryUrl(main.dialog)) << "item value " << entry;
   }
   ListSetItemData(main.dialog, kMainListId, 2, 1);
   gWebsiteList.entryCount = 0;  // a refused load hides the arrays
-  EXPECT_EQ(SelectedEntryUrl(main.dialog), nullptr);
+  EXPECT_FALSE(SelectedEntryUrl(main.dialog));
 }
 
 TEST(OpenAction, RefusesAnEntryThatIsNotAWebAddress) {
   MainDialogUnderTest main;
   main.Fill({"tool"});
-  gWebsiteList.urls[0] = "http:\\\\server\\share\\tool.exe";
+  gWebsiteList.entries = EntryStore();
+  AppendEntry(gWebsiteList.entries, "http:\\\\server\\share\\tool.exe", "tool");
   gWebsiteList.currentPosition = 1;
   NoticeWatcher watcher;
   OpenSelectedEntry(main.dialog);

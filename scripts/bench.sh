@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Measures Quillet at scale and prints the tables that BENCHMARKS.md holds:
+#   1. natively: parsing and normalising list files of 1k, 10k, 100k and 1M entries;
+#   2. under Wine, on the program's own main dialog: LoadListFile (file read to selection set),
+#      ListToText (the text of "Change List") and SaveEditedText (normalise, write, reload) at
+#      the same sizes, with the growth factor from each size to the next;
+#   3. under Wine, the real quillet.exe started from outside: start-up with a 1k-entry list
+#      against a minimal Win32 program, and peak memory with a 1M-entry list;
+#   4. the size of quillet.exe.
+# Usage: scripts/bench.sh [--quick]
+#   --quick measures up to 100k entries, with memory at 100k and fewer start-up runs.
+# On a fresh Debian 12 machine (as root) it installs what is missing first. The builds go to
+# $QUILLET_BUILD/native and $QUILLET_BUILD/win (default build/); the report is also written to
+# $QUILLET_BUILD/benchmarks.md. Timings follow the load of the machine: run it on a quiet one.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${QUILLET_BUILD:-$root/build}
+jobs=$(nproc)
+
+sizes=(1000 10000 100000 1000000)
+startup_runs=15
+memory_entries=1000000
+if [ "${1:-}" = "--quick" ]; then
+  sizes=(1000 10000 100000)
+  startup_runs=5
+  memory_entries=100000
+fi
+
+bash "$root/scripts/install-deps.sh"
+
+echo "== building" >&2
+cmake -S "$root" -B "$build/native" -DCMAKE_BUILD_TYPE=Release -DQUILLET_BENCH=ON >/dev/null
+cmake --build "$build/native" -j"$jobs" --target core_scaling >/dev/null
+cmake -S "$root" -B "$build/win" -DCMAKE_BUILD_TYPE=Release -DQUILLET_BENCH=ON \
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-i686.cmake" >/dev/null
+cmake --build "$build/win" -j"$jobs" --target quillet list_bench startup_bench >/dev/null
+
+report="$build/benchmarks.md"
+quillet="$build/win/src/main_dialog/quillet.exe"
+{
+  echo "Machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//'),"
+  echo "$(wine --version), $(date -u +%Y-%m-%d)."
+  echo
+  echo "### Parsing and normalising (native, portable core)"
+  echo
+  "$build/native/bench/core_scaling" "${sizes[@]}"
+  echo
+  echo "### Loading, listing and saving on the main dialog (Wine)"
+  echo
+  "$root/scripts/with-wine.sh" "$build/win" \
+    wine "$build/win/bench/list_bench.exe" "${sizes[@]}" 2>/dev/null | tr -d '\r'
+  echo
+  echo "### Start-up and memory (Wine, quillet.exe started from outside)"
+  echo
+  "$root/scripts/with-wine.sh" "$build/win" \
+    wine "$build/win/bench/startup_bench.exe" "$startup_runs" "$memory_entries" | tr -d '\r'
+  echo
+  echo "### Program file"
+  echo
+  size=$(stat -c %s "$quillet")
+  echo "quillet.exe (Release): $size bytes = $((size / 1024)) KiB"
+} | tee "$report"
+echo "report written to $report" >&2

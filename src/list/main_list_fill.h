@@ -1,0 +1,32 @@
+// Filling the main list with the entries of the website list (Win32 side).
+#pragma once
+
+#include <cstdint>
+
+struct FilledList {
+  int widest = 0;              // the widest display text in pixels
+  int32_t soughtPosition = 0;  // where the sought entry stands; 0 when no entry has its number
+  // The items went in in sorted order as planned. False when the list placed an item otherwise
+  // than planned and was filled again in file order, the slow and literal way.
+  bool sortedFill = false;
+};
+
+// Keeps the main list from drawing, scroll bars included, while it is refilled; it is drawn
+// once, whole, when the pause ends. End it before showing a notice, so that the list is not
+// left blank behind it.
+struct MainListDrawingPause {
+  bool paused = true;
+
+  MainListDrawingPause();
+  ~MainListDrawingPause() { End(); }
+  void End();
+  MainListDrawingPause(const MainListDrawingPause&) = delete;
+  MainListDrawingPause& operator=(const MainListDrawingPause&) = delete;
+};
+
+// Adds one item per entry 1 ... entryCount to the emptied main list, each showing the entry's
+// display text and carrying its entry number, and measures the display texts. The list ends up
+// exactly as adding the entries in file order leaves it, but fills in time that grows with
+// n log n instead of n squared. Fast only within a MainListDrawingPause. Throws std::bad_alloc when
+// the list or the program runs out of memory; the list may then hold some of the items.
+FilledList FillMainList(int32_t entryCount, int32_t soughtEntry);

@@ -1,0 +1,37 @@
+// Measuring display texts as the main list draws them (Win32 side).
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string_view>
+
+// Keeps the main list's font selected into its device context while it lives, so that a whole
+// list is measured with one selection. Without a font of its own, the device context's current
+// font is measured.
+struct MainListFontSelection {
+  HGDIOBJ previousFont = nullptr;
+
+  MainListFontSelection();
+  ~MainListFontSelection();
+  MainListFontSelection(const MainListFontSelection&) = delete;
+  MainListFontSelection& operator=(const MainListFontSelection&) = delete;
+};
+
+// Width in pixels of the 8-bit text in the font selected into the main list's device context.
+int MeasureWithSelectedFont(std::string_view text);
+
+// Finds the widest of many texts while measuring few of them. The width of a text is at most
+// the sum of the widths of its characters measured one by one, so a text whose sum stays below
+// the widest width found so far cannot be wider and is not measured. Needs the main list's
+// font selected; with a code page of several bytes per character, or for a few texts, every
+// text is measured.
+struct WidestText {
+  int widest = 0;
+  bool boundsHold = false;
+  int characterWidth[256] = {};
+  int margin = 0;  // room for rounding in the platform's measurement
+
+  explicit WidestText(int32_t textCount);
+  void Consider(std::string_view text);
+};
