@@ -16,19 +16,9 @@
 #include "list/website_list.h"
 #include "list_generator.h"
 #include "main_dialog/main_dialog.h"
+#include "performance_clock.h"
 
 namespace {
-
-double Now() {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER count;
-  QueryPerformanceCounter(&count);
-  return static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 bool WriteBytes(const std::string& path, const std::string& bytes) {
   HANDLE file = CreateFileW(ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,

@@ -20,6 +20,7 @@
 #include "minimal_dialog.h"
 #include "quillet_driver.h"
 #include "support/scratch_files.h"
+#include "performance_clock.h"
 
 namespace {
 
@@ -27,17 +28,6 @@ constexpr int kStartupEntries = 1000;
 constexpr int kMainListId = 101;
 constexpr DWORD kStartupTimeoutMs = 60'000;
 constexpr DWORD kBigListTimeoutMs = 600'000;
-
-double Now() {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER count;
-  QueryPerformanceCounter(&count);
-  return static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 // A program ready to start: its copy in a folder of its own, with a default list beside it.
 struct PreparedProgram {
