@@ -25,12 +25,11 @@ void CallInitialisation(HWND dialog, DialogCallback callback) {
 }
 
 // Registers the callback; nullptr when the dialog has no record (any more).
-WindowRecord* Register(HWND dialog, DialogCallback callback, int32_t* resultDestination) {
+WindowRecord* Register(HWND dialog, DialogCallback callback) {
   WindowRecord* record = FindDialogRecord(dialog);
   if (!record) return nullptr;
   record->callback = callback;
   record->modeFlags |= kShownFlag;
-  record->resultDestination = resultDestination;
   return record;
 }
 
@@ -59,7 +58,7 @@ void ShowModal(HWND dialog, DialogCallback callback, int32_t* result) {
   SetForegroundWindow(dialog);
   SetResultDestination(dialog, result);
   CallInitialisation(dialog, callback);
-  WindowRecord* record = Register(dialog, callback, result);
+  WindowRecord* record = Register(dialog, callback);
   if (!record) return;
   HWND owner = record->parent;
   int showState = record->showState;
@@ -72,8 +71,9 @@ void ShowModal(HWND dialog, DialogCallback callback, int32_t* result) {
 }
 
 void ShowModeless(HWND dialog, DialogCallback callback) {
+  SetResultDestination(dialog, nullptr);
   CallInitialisation(dialog, callback);
-  WindowRecord* record = Register(dialog, callback, nullptr);
+  WindowRecord* record = Register(dialog, callback);
   if (!record) return;
   int showState = record->showState;
   ShowWindow(dialog, showState);

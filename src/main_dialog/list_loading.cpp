@@ -10,6 +10,6 @@ bool LoadListAndReport(HWND dialog) {
   if (outcome == LoadOutcome::kUnreadable) return false;
   if (gWebsiteList.entryCount > 0) return true;
   ShowNotice("File has no content", MB_ICONINFORMATION, "");
-  SendMessageA(dialog, WM_COMMAND, kChangeListButtonId, 0);
+  SendCommand(dialog, kChangeListButtonId);
   return false;
 }

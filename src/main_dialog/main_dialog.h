@@ -43,6 +43,10 @@ void ClearProgramState();
 
 // --- What the callback does, one procedure per command ------------------------------------
 
+// Sends the main dialog a command synchronously, as if its control had been clicked: the
+// callback handles it fully before this returns.
+void SendCommand(HWND dialog, int id);
+
 void InitMainDialog(HWND dialog);
 void LoadDefaultList(HWND dialog);
 void OnMainListNotification(HWND dialog, int notificationCode);
@@ -52,6 +56,6 @@ void ChooseAnotherList(HWND dialog);
 void EditList(HWND dialog);
 void ShowHelp();
 
-// The URL of the entry at the current position, or nullptr when the current position or the
+// The URL of the entry at the current position, or nothing when the current position or the
 // entry number the main list keeps for it lies outside 1 ... entry count.
 std::optional<std::string_view> SelectedEntryUrl(HWND dialog);

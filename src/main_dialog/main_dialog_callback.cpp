@@ -11,10 +11,6 @@
 
 namespace {
 
-void SendCommand(HWND dialog, int id) {
-  SendMessageA(dialog, WM_COMMAND, id, 0);
-}
-
 void OnCommand(HWND dialog, WPARAM wParam) {
   switch (LOWORD(wParam)) {
     case kOpenCommand:
@@ -40,6 +36,10 @@ void OnCommand(HWND dialog, WPARAM wParam) {
 }
 
 }  // namespace
+
+void SendCommand(HWND dialog, int id) {
+  SendMessageA(dialog, WM_COMMAND, id, 0);
+}
 
 int32_t MainDialogCallback(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   switch (message) {
