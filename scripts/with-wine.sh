@@ -8,20 +8,18 @@ source "$(dirname "$0")/wine-prefix.sh"
 build=$(mkdir -p "$1" && cd "$1" && pwd)
 shift
 
-display=""
-for n in $(seq 90 250); do
-  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=$n; break; fi
-done
-[ -n "$display" ] || { echo "with-wine: no free X display number" >&2; exit 1; }
-
-setsid Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display number itself and writes it to the pipe once it listens, so two
+# runs started at the same moment never share a display.
+fifo=$(mktemp -u /tmp/quillet-xvfb.XXXXXX)
+mkfifo "$fifo"
+exec 3<>"$fifo"
+rm -f "$fifo"
+setsid Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
-for _ in $(seq 1 100); do
-  [ -e "/tmp/.X11-unix/X$display" ] && break
-  kill -0 "$xvfb_pid" 2>/dev/null || { echo "with-wine: Xvfb did not start" >&2; exit 1; }
-  sleep 0.1
-done
-[ -e "/tmp/.X11-unix/X$display" ] || { echo "with-wine: Xvfb did not come up" >&2; exit 1; }
+display=""
+read -r -t 30 display <&3 || true
+exec 3<&-
+[ -n "$display" ] || { kill "$xvfb_pid" 2>/dev/null; echo "with-wine: Xvfb did not start" >&2; exit 1; }
 
 export DISPLAY=":$display"
 export WINEPREFIX="$build/wineprefix"
