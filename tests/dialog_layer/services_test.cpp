@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "dialog_layer/layer_fixture.h"
-#include "support/notice_watcher.h"
+#include "support/dialog_script.h"
 #include "support/wait.h"
 
 namespace {
@@ -109,7 +109,7 @@ TEST(ShowNotice, DialogsBehindTheNoticeKeepTakingMessages) {
 
 // --- the open-file dialog ----------------------------------------------------------------
 
-// What the timer saw of the open-file dialog before it answered it.
+// What the script saw of the open-file dialog before it answered it.
 struct FileDialogView {
   bool found = false;
   RECT frame = {};
@@ -119,19 +119,8 @@ struct FileDialogView {
   std::wstring fileName;
 };
 FileDialogView gView;
-UINT gAnswer = IDCANCEL;
 
-constexpr wchar_t kFileDialogTitle[] = L"Pick a list";
-
-BOOL CALLBACK FindOpenDialog(HWND window, LPARAM found) {
-  wchar_t title[64] = {};
-  GetWindowTextW(window, title, 64);
-  if (lstrcmpW(title, kFileDialogTitle) == 0 && IsWindowVisible(window)) {
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-  }
-  return TRUE;
-}
+constexpr char kFileDialogTitle[] = "Pick a list";
 
 std::wstring TextOfItem(HWND dialog, int id) {
   wchar_t text[MAX_PATH] = {};
@@ -155,23 +144,23 @@ void ReadFileDialog(HWND dialog) {
   if (gView.fileName.empty()) gView.fileName = TextOfItem(dialog, 0x480);  // edt1
 }
 
-// Runs inside the open-file dialog's own message loop: finds the dialog, reads it, answers it.
-void CALLBACK AnswerFileDialog(HWND, UINT, UINT_PTR timer, DWORD) {
-  HWND dialog = nullptr;
-  EnumThreadWindows(GetCurrentThreadId(), FindOpenDialog, reinterpret_cast<LPARAM>(&dialog));
-  if (!dialog) return;
-  KillTimer(nullptr, timer);
-  ReadFileDialog(dialog);
-  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(gAnswer, BN_CLICKED), 0);
+HWND OpenFileDialog() {
+  return FindWindowWithCaption(ThisThread(), kFileDialogTitle);
 }
 
+// Shows the open-file dialog; once it is open, reads it into gView and answers it.
 OpenFileChoice RunOpenFile(HWND owner, int x, int y, const std::string& startName, UINT answer) {
   gView = FileDialogView();
-  gAnswer = answer;
-  SetTimer(nullptr, 0, 20, AnswerFileDialog);
-  return ChooseOpenFile(owner, x, y, "Pick a list", "",
-                        {{"Text Files (*.txt)", "*.txt"}, {"All Files (*.*)", "*.*"}}, startName,
-                        "txt", 0x00200004);
+  StartScript({{"open-file dialog open", [] { return OpenFileDialog() != nullptr; },
+                [answer] {
+                  ReadFileDialog(OpenFileDialog());
+                  PostMessageW(OpenFileDialog(), WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
+                }}});
+  OpenFileChoice choice = ChooseOpenFile(
+      owner, x, y, kFileDialogTitle, "",
+      {{"Text Files (*.txt)", "*.txt"}, {"All Files (*.*)", "*.*"}}, startName, "txt", 0x00200004);
+  EXPECT_EQ(FinishScript(), "");
+  return choice;
 }
 
 TEST(ChooseOpenFile, CancelledGivesNothingAndThePlacementFollowsTheOwner) {

@@ -9,8 +9,7 @@
 #include "list/list_file.h"
 #include "list/main_list.h"
 #include "list/website_list.h"
-#include "support/notice_watcher.h"
-#include "ui_script.h"
+#include "support/dialog_script.h"
 
 namespace {
 
@@ -237,31 +236,32 @@ TEST_F(ListEditorTest, ASecondCloseDuringTheQuestionNeitherAsksNorSaves) {
                    SendMessageW(EditBox(), WM_CHAR, 'x', 0);
                    PostClose();
                  }},
-                {"question open", [] { return OpenNotices().size() == 1; }, [] { PostClose(); }},
+                {"question open", [] { return OpenNotices(ThisThread()).size() == 1; },
+                 [] { PostClose(); }},
                 {"second close handled", nullptr, [&] {
-                   EXPECT_EQ(OpenNotices().size(), 1u) << "no second question";
+                   EXPECT_EQ(OpenNotices(ThisThread()).size(), 1u) << "no second question";
                    DismissDialog(editor, 0);
-                   for (HWND notice : OpenNotices()) AnswerNotice(notice, IDYES);
+                   for (HWND notice : OpenNotices(ThisThread())) AnswerNotice(notice, IDYES);
                  }}});
   ExpectListUntouched(5);
 }
 
 TEST_F(ListEditorTest, ACloseDuringTheSavesOwnNoticeIsDropped) {
-  RunEditor(
-      5, {{"editor open", EditorOpen,
-           [] {
-             SendMessageW(EditBox(), EM_SETSEL, 0, -1);
-             ReplaceSelection("");
-             PostClose();
-           }},
-          {"question open", [] { return OpenNotices().size() == 1; },
-           [] { AnswerNotice(OpenNotices()[0], IDYES); }},
-          {"empty list reported", [] { return OpenNotices().size() == 1 && gListEditor.closing; },
-           [] { PostClose(); }},
-          {"close handled", nullptr, [] {
-             EXPECT_EQ(OpenNotices().size(), 1u) << "no question during the save";
-             for (HWND notice : OpenNotices()) AnswerNotice(notice, IDOK);
-           }}});
+  RunEditor(5, {{"editor open", EditorOpen,
+                 [] {
+                   SendMessageW(EditBox(), EM_SETSEL, 0, -1);
+                   ReplaceSelection("");
+                   PostClose();
+                 }},
+                {"question open", [] { return OpenNotices(ThisThread()).size() == 1; },
+                 [] { AnswerNotice(OpenNotices(ThisThread())[0], IDYES); }},
+                {"empty list reported",
+                 [] { return OpenNotices(ThisThread()).size() == 1 && gListEditor.closing; },
+                 [] { PostClose(); }},
+                {"close handled", nullptr, [] {
+                   EXPECT_EQ(OpenNotices(ThisThread()).size(), 1u) << "no question during the save";
+                   for (HWND notice : OpenNotices(ThisThread())) AnswerNotice(notice, IDOK);
+                 }}});
   EXPECT_EQ(ReadBytes(path_), "\r\n\r\n");
 }
 

@@ -4,13 +4,21 @@
 
 #include "dialog_layer/dialog_layer.h"
 #include "support/wait.h"
-#include "ui_script.h"
+#include "support/dialog_script.h"
 
 namespace {
 
 constexpr char kCaption[] = "Box under test";
 constexpr int kEnterKey = -VK_RETURN;
 constexpr int kEscapeKey = -VK_ESCAPE;
+
+// The window's rectangle relative to its parent's client area.
+RECT RectInParent(HWND window) {
+  RECT rect = {0, 0, 0, 0};
+  GetWindowRect(window, &rect);
+  MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
 
 SIZE WindowSize(HWND window) {
   RECT rect = {0, 0, 0, 0};
@@ -22,11 +30,11 @@ SIZE WindowSize(HWND window) {
 // (a positive id) or a key (kEnterKey, kEscapeKey). Returns the box's result.
 int32_t RunModalBox(const std::string& text, int32_t style, int press,
                     const std::function<void(HWND)>& inspect) {
-  StartScript({{"box open", [] { return FindThreadWindow(kCaption) != nullptr; },
+  StartScript({{"box open", [] { return FindWindowWithCaption(ThisThread(), kCaption) != nullptr; },
                 [&] {
-                  HWND box = FindThreadWindow(kCaption);
+                  HWND box = FindWindowWithCaption(ThisThread(), kCaption);
                   inspect(box);
-                  if (press > 0) return PressButton(box, press);
+                  if (press > 0) return ClickButton(box, press);
                   HWND focus = GetFocus() ? GetFocus() : box;
                   PostMessageW(focus, WM_KEYDOWN, static_cast<WPARAM>(-press), 1);
                 }}});
@@ -39,7 +47,7 @@ int32_t RunModalBox(const std::string& text, int32_t style, int press,
 void WithModelessBox(const std::string& text, int32_t style, int x, int y,
                      const std::function<void(HWND)>& inspect) {
   EXPECT_EQ(SizedMessageBox(text, style, kCaption, 1, x, y), 0) << "returns at once";
-  HWND box = FindThreadWindow(kCaption);
+  HWND box = FindWindowWithCaption(ThisThread(), kCaption);
   ASSERT_NE(box, nullptr) << "the box stays open after the call";
   inspect(box);
   DismissDialog(box, 0);

@@ -10,8 +10,6 @@
 namespace {
 
 constexpr DWORD kPollMs = 10;
-constexpr DWORD kReplyTimeoutMs = 5000;
-constexpr int kMessageTextId = 0xFFFF;  // the text static of a platform message box
 
 // Polls a condition until it holds or the time is up. The driver owns no windows, so there
 // is nothing to pump meanwhile.
@@ -24,51 +22,12 @@ bool PollUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
   }
 }
 
-// Sends to a window of the program without hanging when the program is stuck.
-LRESULT SendToWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  DWORD_PTR result = 0;
-  if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kReplyTimeoutMs,
-                           &result)) {
-    return -1;
-  }
-  return static_cast<LRESULT>(result);
-}
-
 std::wstring Widen(const std::string& text) {
   if (text.empty()) return {};
   int size = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
   std::wstring wide(static_cast<size_t>(size), L'\0');
   MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
   return wide;
-}
-
-bool HasClass(HWND window, const wchar_t* className) {
-  wchar_t name[64] = {};
-  GetClassNameW(window, name, 64);
-  return lstrcmpiW(name, className) == 0;
-}
-
-bool BelongsTo(HWND window, const QuilletProcess& quillet) {
-  DWORD processId = 0;
-  GetWindowThreadProcessId(window, &processId);
-  return processId == quillet.processId;
-}
-
-struct WindowSearch {
-  const QuilletProcess* quillet;
-  std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectVisibleWindow(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<WindowSearch*>(data);
-  if (BelongsTo(window, *search->quillet) && IsWindowVisible(window)) {
-    search->found.push_back(window);
-  }
-  return TRUE;
-}
-
-bool IsMessageBox(HWND window) {
-  return HasClass(window, L"#32770") && GetDlgItem(window, kMessageTextId) != nullptr;
 }
 
 // Wine's own conversions between its file systems' path forms.
@@ -174,18 +133,14 @@ void EndQuillet(QuilletProcess& quillet) {
 // --- Windows ------------------------------------------------------------------------------
 
 std::vector<HWND> TopWindows(const QuilletProcess& quillet) {
-  WindowSearch search{&quillet, {}};
-  EnumWindows(CollectVisibleWindow, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  return VisibleTopWindows(OtherProcess(quillet.processId));
 }
 
 HWND WaitForWindow(const QuilletProcess& quillet, const std::string& caption, DWORD timeoutMs) {
   HWND found = nullptr;
   PollUntil(
       [&] {
-        for (HWND window : TopWindows(quillet)) {
-          if (WindowText(window) == caption) found = window;
-        }
+        found = FindWindowWithCaption(OtherProcess(quillet.processId), caption);
         return found != nullptr;
       },
       timeoutMs);
@@ -196,10 +151,8 @@ HWND WaitForNotice(const QuilletProcess& quillet, const std::string& textPart, D
   HWND found = nullptr;
   PollUntil(
       [&] {
-        for (HWND window : TopWindows(quillet)) {
-          if (IsMessageBox(window) && NoticeText(window).find(textPart) != std::string::npos) {
-            found = window;
-          }
+        for (HWND notice : OpenNotices(OtherProcess(quillet.processId))) {
+          if (NoticeText(notice).find(textPart) != std::string::npos) found = notice;
         }
         return found != nullptr;
       },
@@ -215,17 +168,6 @@ bool WaitForWindowEnabled(HWND window, DWORD timeoutMs) {
   return PollUntil([&] { return IsWindow(window) && IsWindowEnabled(window); }, timeoutMs);
 }
 
-std::string WindowText(HWND window) {
-  LRESULT length = SendToWindow(window, WM_GETTEXTLENGTH, 0, 0);
-  if (length <= 0) return {};
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  LRESULT copied =
-      SendToWindow(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-  if (copied <= 0) return {};
-  text.resize(static_cast<size_t>(copied));
-  return ToAnsi(text);
-}
-
 bool WaitForText(HWND window, const std::string& text, DWORD timeoutMs) {
   return PollUntil([&] { return WindowText(window) == text; }, timeoutMs);
 }
@@ -236,10 +178,6 @@ std::vector<std::string> StaticTexts(HWND window) {
     if (HasClass(child, L"Static")) texts.push_back(WindowText(child));
   }
   return texts;
-}
-
-std::string NoticeText(HWND notice) {
-  return WindowText(GetDlgItem(notice, kMessageTextId));
 }
 
 RECT WindowRectangle(HWND window) {
@@ -258,11 +196,12 @@ SIZE ClientSize(HWND window) {
 
 std::vector<std::string> ListItems(HWND list) {
   std::vector<std::string> items;
-  LRESULT count = SendToWindow(list, LB_GETCOUNT, 0, 0);
+  LRESULT count = SendWithTimeout(list, LB_GETCOUNT, 0, 0);
   for (LRESULT index = 0; index < count; ++index) {
-    LRESULT length = SendToWindow(list, LB_GETTEXTLEN, index, 0);
+    LRESULT length = SendWithTimeout(list, LB_GETTEXTLEN, index, 0);
     std::wstring text(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
-    LRESULT copied = SendToWindow(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    LRESULT copied =
+        SendWithTimeout(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
     items.push_back(ToAnsi(text));
   }
@@ -270,21 +209,21 @@ std::vector<std::string> ListItems(HWND list) {
 }
 
 int ListSelection(HWND list) {
-  LRESULT index = SendToWindow(list, LB_GETCURSEL, 0, 0);
+  LRESULT index = SendWithTimeout(list, LB_GETCURSEL, 0, 0);
   return index < 0 ? 0 : static_cast<int>(index) + 1;
 }
 
 std::string StatusText(const QuilletProcess& quillet, HWND statusBar, int part) {
   // SB_GETTEXTW is not carried across processes: the bar writes into a buffer in its own
   // process, which is then read from there.
-  LRESULT length = SendToWindow(statusBar, SB_GETTEXTLENGTHW, part - 1, 0);
+  LRESULT length = SendWithTimeout(statusBar, SB_GETTEXTLENGTHW, part - 1, 0);
   if (length < 0) return {};
   size_t characters = LOWORD(length) + 1;
   size_t bytes = characters * sizeof(wchar_t);
   void* remote = VirtualAllocEx(quillet.process, nullptr, bytes, MEM_COMMIT, PAGE_READWRITE);
   if (!remote) return {};
   std::wstring text(characters, L'\0');
-  SendToWindow(statusBar, SB_GETTEXTW, part - 1, reinterpret_cast<LPARAM>(remote));
+  SendWithTimeout(statusBar, SB_GETTEXTW, part - 1, reinterpret_cast<LPARAM>(remote));
   SIZE_T read = 0;
   ReadProcessMemory(quillet.process, remote, text.data(), bytes, &read);
   VirtualFreeEx(quillet.process, remote, 0, MEM_RELEASE);
@@ -299,10 +238,6 @@ bool WaitForStatusText(const QuilletProcess& quillet, HWND statusBar, int part,
 
 // --- Input ----------------------------------------------------------------------------------
 
-void ClickButton(HWND dialog, int buttonId) {
-  PostMessageW(GetDlgItem(dialog, buttonId), BM_CLICK, 0, 0);
-}
-
 void ClickWindow(HWND window) {
   LPARAM point = MAKELPARAM(3, 3);
   PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, point);
@@ -310,8 +245,8 @@ void ClickWindow(HWND window) {
 }
 
 void ClickListItem(HWND list, int position, bool doubleClick) {
-  LRESULT itemHeight = SendToWindow(list, LB_GETITEMHEIGHT, 0, 0);
-  LRESULT topIndex = SendToWindow(list, LB_GETTOPINDEX, 0, 0);
+  LRESULT itemHeight = SendWithTimeout(list, LB_GETITEMHEIGHT, 0, 0);
+  LRESULT topIndex = SendWithTimeout(list, LB_GETTOPINDEX, 0, 0);
   int y = static_cast<int>((position - 1 - topIndex) * itemHeight + itemHeight / 2);
   LPARAM point = MAKELPARAM(8, y);
   PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, point);
@@ -333,12 +268,6 @@ void TypeText(HWND window, const std::string& text) {
   }
 }
 
-void AnswerNotice(HWND notice, int buttonId) {
-  HWND button = GetDlgItem(notice, buttonId);
-  PostMessageW(notice, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
-               reinterpret_cast<LPARAM>(button));
-}
-
 void CloseWithCloseBox(HWND window) {
   PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
 }
@@ -348,7 +277,7 @@ void CloseWithCloseBox(HWND window) {
 bool ChooseFileInDialog(HWND fileDialog, const std::wstring& path) {
   HWND nameBox = FileNameBox(fileDialog);
   if (!nameBox) return false;
-  SendToWindow(nameBox, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+  SendWithTimeout(nameBox, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
   PostMessageW(GetDlgItem(fileDialog, IDOK), BM_CLICK, 0, 0);
   return true;
 }

@@ -6,7 +6,9 @@
 // so it reaches the program's own message loop exactly like typed input would, without
 // needing the keyboard focus of the display. Reading uses messages that the platform carries
 // across processes; where it does not (the status bar), the text is read through a buffer in
-// the program's memory.
+// the program's memory. Windows and notices are found, read and answered with the functions of
+// support/dialog_windows.h (WindowText, NoticeText, AnswerNotice, ClickButton, ...), the same
+// finder the in-process dialog script uses.
 #pragma once
 
 #include <windows.h>
@@ -14,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "support/dialog_windows.h"
 #include "support/scratch_files.h"
 
 // The longest any single wait lasts.
@@ -47,7 +50,7 @@ void EndQuillet(QuilletProcess& quillet);
 
 // The process's visible top-level windows, topmost first.
 std::vector<HWND> TopWindows(const QuilletProcess& quillet);
-// Waits for a visible top-level window of the process with exactly this caption.
+// Waits for a visible top-level window of the process, not a notice, with exactly this caption.
 HWND WaitForWindow(const QuilletProcess& quillet, const std::string& caption,
                    DWORD timeoutMs = kDriverTimeoutMs);
 // Waits for a visible platform message box of the process whose text contains textPart.
@@ -58,14 +61,10 @@ bool WaitForWindowGone(HWND window, DWORD timeoutMs = kDriverTimeoutMs);
 // Waits until the window is enabled again (a modal dialog above it has ended).
 bool WaitForWindowEnabled(HWND window, DWORD timeoutMs = kDriverTimeoutMs);
 
-// The window's text (caption of a top-level window, text of a control).
-std::string WindowText(HWND window);
 // Waits until the window's text is exactly this text.
 bool WaitForText(HWND window, const std::string& text, DWORD timeoutMs = kDriverTimeoutMs);
 // The texts of the window's static controls (labels), in creation order.
 std::vector<std::string> StaticTexts(HWND window);
-// The message text of a platform message box.
-std::string NoticeText(HWND notice);
 // The window's outer rectangle and its client size, in pixels.
 RECT WindowRectangle(HWND window);
 SIZE ClientSize(HWND window);
@@ -84,8 +83,6 @@ bool WaitForStatusText(const QuilletProcess& quillet, HWND statusBar, int part,
 
 // --- Input ----------------------------------------------------------------------------------
 
-// Clicks a push button: the button sends its own click notification to its dialog.
-void ClickButton(HWND dialog, int buttonId);
 // Clicks a control (a label, for example) near its top-left corner.
 void ClickWindow(HWND window);
 // Clicks, or double-clicks, the list item at the 1-based position.
@@ -94,8 +91,6 @@ void ClickListItem(HWND list, int position, bool doubleClick);
 void PressKey(HWND window, UINT virtualKey);
 // Types text into a window character by character; CR LF is typed as Enter.
 void TypeText(HWND window, const std::string& text);
-// Clicks a button of a platform message box (IDOK, IDYES, IDNO, IDCANCEL).
-void AnswerNotice(HWND notice, int buttonId);
 // The title bar's close box (the system close command).
 void CloseWithCloseBox(HWND window);
 

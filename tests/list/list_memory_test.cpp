@@ -14,7 +14,7 @@
 #include "list/main_list.h"
 #include "list/website_list.h"
 #include "main_list_fixture.h"
-#include "support/notice_watcher.h"
+#include "support/dialog_script.h"
 
 namespace {
 

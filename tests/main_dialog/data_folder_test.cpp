@@ -6,8 +6,8 @@
 #include <shlobj.h>
 
 #include "dialog_layer/dialog_layer.h"
-#include "quillet_driver.h"
-#include "support/notice_watcher.h"
+#include "support/dialog_script.h"
+#include "support/scratch_files.h"
 
 namespace {
 

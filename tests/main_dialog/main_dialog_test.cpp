@@ -5,8 +5,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <thread>
+#include <algorithm>
 #include <vector>
 
 #include "dialog_layer/dialog_layer.h"
@@ -14,8 +13,8 @@
 #include "list/main_list.h"
 #include "list/website_list.h"
 #include "main_dialog/list_loading.h"
-#include "quillet_driver.h"
-#include "support/notice_watcher.h"
+#include "support/dialog_script.h"
+#include "support/scratch_files.h"
 #include "support/wait.h"
 
 namespace {
@@ -76,38 +75,25 @@ int32_t CallbackAfterInitialisation(HWND dialog, UINT message, WPARAM wParam, LP
   return message == WM_INITDIALOG ? 0 : MainDialogCallback(dialog, message, wParam, lParam);
 }
 
-// Closes every list editor this process opens, from a second thread, and counts them.
-struct EditorCloser {
-  EditorCloser() : thread([this] { Run(); }) {}
-  ~EditorCloser() {
-    stop = true;
-    thread.join();
+// One step for each list editor expected to open: it waits for an editor it has not closed yet
+// and closes it with the close box. An editor that is not expected stays open and fails the
+// script.
+std::vector<ScriptStep> CloseEditors(int count, std::vector<HWND>& closed) {
+  auto newEditor = [&closed] {
+    HWND editor = FindWindowWithCaption(ThisThread(), "Add or change websites");
+    bool seen = std::find(closed.begin(), closed.end(), editor) != closed.end();
+    return seen ? nullptr : editor;
+  };
+  std::vector<ScriptStep> steps;
+  for (int i = 0; i < count; ++i) {
+    steps.push_back({"editor open", [newEditor] { return newEditor() != nullptr; },
+                     [newEditor, &closed] {
+                       closed.push_back(newEditor());
+                       PostMessageW(closed.back(), WM_SYSCOMMAND, SC_CLOSE, 0);
+                     }});
   }
-  void Run() {
-    while (!stop) {
-      HWND editor = OwnEditor();
-      if (editor && editor != lastClosed) {
-        lastClosed = editor;
-        ++closed;
-        PostMessageW(editor, WM_SYSCOMMAND, SC_CLOSE, 0);
-      }
-      Sleep(10);
-    }
-  }
-  static HWND OwnEditor() {
-    HWND window = nullptr;
-    while ((window = FindWindowExW(nullptr, window, nullptr, L"Add or change websites"))) {
-      DWORD processId = 0;
-      GetWindowThreadProcessId(window, &processId);
-      if (processId == GetCurrentProcessId() && IsWindowVisible(window)) return window;
-    }
-    return nullptr;
-  }
-  std::atomic<bool> stop{false};
-  std::atomic<int> closed{0};
-  HWND lastClosed = nullptr;
-  std::thread thread;
-};
+  return steps;
+}
 
 TEST(MainDialogWindow, IsATopLevelWindowOfFixedSizeAtTwoTwo) {
   MainDialogUnderTest main;
@@ -287,12 +273,15 @@ void CheckLoad(const LoadCase& c, const std::wstring& folder) {
   }
   gWebsiteList.listFilePath = ToAnsi(path);
   NoticeWatcher watcher;
-  EditorCloser closer;
+  std::vector<HWND> editorsClosed;
+  StartScript(CloseEditors(c.editors, editorsClosed));
   bool loaded = LoadListAndReport(main.dialog);
   bool allSeen = watcher.WaitForCount(c.notices.size());
+  std::string scriptFailure = FinishScript();
   if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
 
   ASSERT_TRUE(allSeen);
+  EXPECT_EQ(scriptFailure, "");
   EXPECT_EQ(loaded, c.loaded);
   std::vector<SeenNotice> seen = watcher.Notices();
   ASSERT_EQ(seen.size(), c.notices.size());
@@ -305,7 +294,7 @@ void CheckLoad(const LoadCase& c, const std::wstring& folder) {
     EXPECT_EQ(seen.back().icon, static_cast<UINT>(MB_ICONINFORMATION));
     EXPECT_EQ(seen.back().caption, kDefaultNoticeCaption);
   }
-  EXPECT_EQ(closer.closed, c.editors);
+  EXPECT_EQ(editorsClosed.size(), static_cast<size_t>(c.editors));
 }
 
 TEST(LoadAndReport, TellsAndOpensTheEditorOnlyWhenThereIsNothingToShow) {

@@ -1,6 +1,5 @@
-// Shows the sized message box with the help text, or the list editor with a marked line, for
-// a screenshot: writes <folder>\ready once the dialog is open and ends it when <folder>\done
-// appears. Usage: dialogs_preview.exe help|editor <folder>
+// Shows the sized message box with the help text, or the list editor with a marked line, for a
+// picture. Usage: dialogs_preview.exe help|editor <folder> (see picture_script.h).
 #include <string>
 
 #include "dialog_layer/dialog_layer.h"
@@ -8,29 +7,12 @@
 #include "dialogs/sized_message_box.h"
 #include "list/main_list.h"
 #include "main_dialog/main_dialog_text.h"
-#include "ui_script.h"
+#include "picture_script.h"
 
 namespace {
 
-bool FileExists(const std::string& path) {
-  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-void Touch(const std::string& path) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  CloseHandle(file);
-}
-
-void StartPreviewScript(const std::string& folder, std::function<bool()> open,
-                        std::function<void()> end) {
-  StartScript({{"open", open, [folder] { Touch(folder + "\\ready"); }},
-               {"shot taken", [folder] { return FileExists(folder + "\\done"); }, end}});
-}
-
 void PreviewHelp(const std::string& folder) {
-  StartPreviewScript(
-      folder, [] { return FindThreadWindow("Program Help") != nullptr; },
-      [] { PressButton(FindThreadWindow("Program Help"), 9994); });
+  StartPictureScript(folder, "Program Help", 9994);
   SizedMessageBox(HelpText("C:\\Quillet\\", "C:\\Quillet\\myQuillet.txt"), -64, "Program Help", 0,
                   200, 100);
 }
@@ -47,9 +29,7 @@ void PreviewEditor(const std::string& folder) {
   }
   ListSelect(main, kMainListId, 5);
   ShowModeless(main, nullptr);
-  StartPreviewScript(
-      folder, [] { return gListEditor.dialog != nullptr; },
-      [] { DismissDialog(gListEditor.dialog, 0); });
+  StartPictureScript(folder, "Add or change websites", 0);
   ShowListEditor(main, 50, 50, 300, 280, text);
 }
 
@@ -62,5 +42,5 @@ int main(int argc, char** argv) {
   std::string what = argv[1];
   if (what == "help") PreviewHelp(argv[2]);
   if (what == "editor") PreviewEditor(argv[2]);
-  return FinishScript().empty() ? 0 : 1;
+  return FinishPictureScript();
 }

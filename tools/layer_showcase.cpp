@@ -1,15 +1,11 @@
-// A dialog with every control kind the program uses, for looking at the layer's output:
-//   layer_showcase [ready-file]
-// It writes ready-file (when given) once the dialog is on the screen, and ends on the close
-// command.
+// A dialog with every control kind the program uses, for a picture of the layer's output.
+// Usage: layer_showcase.exe <folder> (see picture_script.h).
 #include "dialog_layer/dialog_layer.h"
-
-#include <cstdio>
+#include "picture_script.h"
 
 namespace {
 
-constexpr UINT kShown = WM_APP + 1;
-const char* gReadyFile = nullptr;
+constexpr char kCaption[] = "Quillet - dialog layer";
 
 void FillList(HWND dialog) {
   const char* const names[] = {"Wikipedia", "example.org", "Caf\xE9 du Monde", "Debian", "Wine HQ"};
@@ -17,34 +13,20 @@ void FillList(HWND dialog) {
   ListSelect(dialog, 101, 2);
 }
 
-void ReportShown() {
-  if (!gReadyFile) return;
-  if (FILE* file = std::fopen(gReadyFile, "w")) std::fclose(file);
-}
-
 int32_t ShowcaseCallback(HWND dialog, UINT message, WPARAM, LPARAM) {
-  switch (message) {
-    case WM_INITDIALOG:
-      FillList(dialog);
-      FocusControl(dialog, 101);
-      PostMessageW(dialog, kShown, 0, 0);
-      return 0;
-    case kShown:
-      ReportShown();
-      return 0;
-    default:
-      return 0;
-  }
+  if (message != WM_INITDIALOG) return 0;
+  FillList(dialog);
+  FocusControl(dialog, 101);
+  return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  gReadyFile = argc > 1 ? argv[1] : nullptr;
+  if (argc < 2) return 2;
   InitDialogLayerThread();
   InitDialogLayer();
-  HWND dialog =
-      NewDialog(kPixelMode, nullptr, "Quillet - dialog layer", 2, 2, 310, 350, 0x000A0080, 0);
+  HWND dialog = NewDialog(kPixelMode, nullptr, kCaption, 2, 2, 310, 350, 0x000A0080, 0);
   AddControl(kListBox, dialog, 101, "", 5, 10, 300, 180, 0x00311002, 0);
   AddControl(kTextBox, dialog, 102, "A text box", 5, 200, 300, 60, 0, 0);
   AddControl(kPushButton, dialog, 201, "ShowIt", 5, 290, 95, 30, 0, 0);
@@ -57,9 +39,10 @@ int main(int argc, char** argv) {
   SetStatusParts(dialog, 204, {200, 9999});
   SetStatusText(dialog, 204, 1, 0, " F1-Help");
   SetStatusText(dialog, 204, 2, 0, "Website: 2 of 5");
+  StartPictureScript(argv[1], kCaption, 0);
   int32_t result = -1;
   ShowModal(dialog, ShowcaseCallback, &result);
   ReleaseDialogLayer();
   ReleaseDialogLayerThread();
-  return result;
+  return FinishPictureScript();
 }
