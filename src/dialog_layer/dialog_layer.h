@@ -55,6 +55,9 @@ void ReleaseDialogLayer();
 std::wstring ToWide(const std::string& text);  // ANSI code page -> UTF-16
 std::string ToAnsi(const std::wstring& text);  // UTF-16 -> ANSI code page
 std::string ToAnsi(const wchar_t* text, int length);
+// UTF-16 -> ANSI code page, as ToAnsi; false when some character has no exact form in the
+// code page and came out as another one (a best fit or the default character).
+bool ToAnsiExactly(const std::wstring& text, std::string& ansi);
 
 // --- Dialogs, controls and callbacks ------------------------------------------------------
 

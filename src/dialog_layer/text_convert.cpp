@@ -24,3 +24,11 @@ std::string ToAnsi(const wchar_t* text, int length) {
 std::string ToAnsi(const std::wstring& text) {
   return ToAnsi(text.data(), static_cast<int>(text.size()));
 }
+
+bool ToAnsiExactly(const std::wstring& text, std::string& ansi) {
+  ansi = ToAnsi(text);
+  // Converting back is the one test that serves every code page: the flags that report a
+  // default character are refused for some of them (UTF-8 among them), and best fits are
+  // reported by none.
+  return ToWide(ansi) == text;
+}

@@ -7,6 +7,7 @@
 
 #include "dialog_layer/dialog_layer.h"
 #include "list/list_file_access.h"
+#include "list/list_file_text.h"
 #include "list/list_format.h"
 #include "list/list_parse.h"
 #include "list/main_list.h"
@@ -24,6 +25,11 @@ void ShowLoadNotice(const std::string& text) {
 
 std::string UnreadableNotice(const std::string& path) {
   return "The list file could not be read:\n" + path;
+}
+
+std::string InexactNotice(const std::string& path) {
+  return "The list file holds characters that this program cannot show:\n" + path +
+         "\nIt is shown as far as possible, and changes to it cannot be saved.";
 }
 
 std::string OutOfMemoryNotice(const std::string& path) {
@@ -56,6 +62,13 @@ LoadOutcome ReportOutOfMemory(const std::string& path) {
   return LoadOutcome::kUnreadable;
 }
 
+// A list with characters that the code page cannot hold is shown as far as it goes, and
+// nothing may be saved over its file (the save says why).
+LoadOutcome ReportInexact(const std::string& path, LoadOutcome outcome) {
+  ShowLoadNotice(InexactNotice(path));
+  return outcome;
+}
+
 // Reads, fills and selects. Throws std::bad_alloc when the list does not fit in memory.
 LoadOutcome LoadFromPath(const std::string& path) {
   if (!HasTextExtension(path)) {
@@ -72,17 +85,24 @@ LoadOutcome LoadFromPath(const std::string& path) {
     ShowLoadNotice(UnreadableNotice(path));
     return LoadOutcome::kUnreadable;
   }
-  int32_t entryCount = ParseListBytes(std::move(file.bytes), gWebsiteList.entries);
+  ListFileText text = ListFileTextOf(std::move(file.bytes));
+  gWebsiteList.listFileForm = text.form;
+  gWebsiteList.listFileInexact = !text.exact;
+  int32_t entryCount = ParseListBytes(std::move(text.bytes), gWebsiteList.entries);
   FilledList filled = FillMainList(entryCount, gWebsiteList.currentPosition);
   gWebsiteList.entryCount = entryCount;
   if (entryCount == 0) {
     pause.End();
+    // Not offered for editing either: saving would replace what could not be shown.
+    if (!text.exact) return ReportInexact(path, LoadOutcome::kUnreadable);
     ShowLoadNotice("File contains no websites");
     return LoadOutcome::kNoWebsites;
   }
   ListSetScrollWidth(gMainList.dialog, kMainListId, filled.widest + kScrollWidthMargin);
   SelectLoadedPosition(PositionToSelect(entryCount, filled.soughtPosition));
-  return LoadOutcome::kLoaded;
+  if (text.exact) return LoadOutcome::kLoaded;
+  pause.End();
+  return ReportInexact(path, LoadOutcome::kLoaded);
 }
 
 }  // namespace
@@ -90,6 +110,8 @@ LoadOutcome LoadFromPath(const std::string& path) {
 LoadOutcome LoadListFile() {
   gWebsiteList.entryCount = 0;
   gWebsiteList.listFileUnread = false;
+  gWebsiteList.listFileForm = ListFileForm::kPlain;
+  gWebsiteList.listFileInexact = false;
   try {
     // A copy: a notice runs a message loop, in which the user may choose another list.
     return LoadFromPath(std::string(gWebsiteList.listFilePath));

@@ -9,7 +9,8 @@ enum class LoadOutcome {
   kLoaded,       // at least one entry; one item selected
   kNotTextFile,  // the path failed the text-file test ("Selected file is not a text file")
   kNoWebsites,   // missing, empty or without entry lines ("File contains no websites")
-  kUnreadable,   // the file exists but could not be read (its own notice)
+  kUnreadable,   // the file exists but could not be read, or holds no entry and characters
+                 // that cannot be shown (its own notice)
 };
 
 // Reads the list file at the website list's path into the website list and the main list.

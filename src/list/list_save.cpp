@@ -4,6 +4,7 @@
 #include "dialog_layer/dialog_layer.h"
 #include "list/list_file.h"
 #include "list/list_file_access.h"
+#include "list/list_file_text.h"
 #include "list/list_format.h"
 #include "list/list_text.h"
 #include "list/normalize.h"
@@ -17,6 +18,7 @@ enum class SaveResult {
   kSaved,
   kNotTextFile,  // refused: the path would overwrite a file that is not a list
   kNeverRead,    // refused: the file's content was never seen, so it would be lost unseen
+  kInexact,      // refused: the file holds characters that the list could not show as they are
   kReadOnly,
   kFolder,
   kWriteFailed,  // missing folder, file held open by another program, no room, no permission
@@ -28,6 +30,8 @@ const char* RefusalReason(SaveResult result) {
       return "It is not a text file.";
     case SaveResult::kNeverRead:
       return "The file could not be read, so saving would replace content never seen.";
+    case SaveResult::kInexact:
+      return "It holds characters that this program cannot show, so saving would change them.";
     case SaveResult::kReadOnly:
       return "The file is read-only.";
     case SaveResult::kFolder:
@@ -59,7 +63,11 @@ SaveResult WriteListText() {
   const std::string& path = gWebsiteList.listFilePath;
   if (!HasTextExtension(path)) return SaveResult::kNotTextFile;
   if (gWebsiteList.listFileUnread) return SaveResult::kNeverRead;
-  return ResultOfWrite(ReplaceWholeFile(path, ListFileBytes(gWebsiteList.listText)));
+  if (gWebsiteList.listFileInexact) return SaveResult::kInexact;
+  // The file keeps its form: a mark it had is written again, and UTF-16 stays UTF-16.
+  std::string bytes =
+      FileBytesInForm(ListFileBytes(gWebsiteList.listText), gWebsiteList.listFileForm);
+  return ResultOfWrite(ReplaceWholeFile(path, bytes));
 }
 
 SaveResult SaveAndReport() {
@@ -69,11 +77,18 @@ SaveResult SaveAndReport() {
 }
 
 // A save refused before the disk was touched leaves nothing to reload: the last load found
-// no list there (not a text file, or not readable), and loading again would only repeat its
-// notice. Every other outcome reloads, so the main list shows what the disk now holds and the
-// website list matches it again after normalising used its arrays.
+// no list there (not a text file, or not readable), or one it could not show as it is, and
+// loading again would only repeat its notice. Every other outcome reloads, so the main list shows
+// what the disk now holds and the website list matches it again after normalising used its arrays.
 bool ReloadFollows(SaveResult result) {
-  return result != SaveResult::kNotTextFile && result != SaveResult::kNeverRead;
+  return result != SaveResult::kNotTextFile && result != SaveResult::kNeverRead &&
+         result != SaveResult::kInexact;
+}
+
+// Takes back what the normalisation changed for the reload that does not follow.
+void RestoreSelection(int32_t position, int32_t duplicateTally) {
+  gWebsiteList.currentPosition = position;
+  gWebsiteList.duplicateTally = duplicateTally;
 }
 
 }  // namespace
@@ -94,11 +109,15 @@ bool SaveEditedText(const std::string& editedText, int32_t lineToSelect) {
   } catch (const std::bad_alloc&) {
     // Nothing has been written: the file and the main list are as they were.
     gWebsiteList.listText = std::string();
-    gWebsiteList.currentPosition = previousPosition;
-    gWebsiteList.duplicateTally = previousTally;
+    RestoreSelection(previousPosition, previousTally);
     ShowNotice(kSaveOutOfMemoryNotice, MB_ICONERROR | MB_OK, "");
     return false;
   }
-  if (ReloadFollows(result)) LoadListFile();
+  if (ReloadFollows(result)) {
+    LoadListFile();
+  } else {
+    // The main list still shows what it showed, with the selection the user made.
+    RestoreSelection(previousPosition, previousTally);
+  }
   return result == SaveResult::kSaved;
 }

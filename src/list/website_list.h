@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "list/list_file_form.h"
+
 // Where one entry's URL and name end in the entry text. An entry's URL starts where the name of
 // the entry before it ends (the first one at 0), and its name starts where its URL ends.
 struct EntryEnds {
@@ -32,6 +34,12 @@ struct WebsiteList {
   // The current list file exists but could not be read by the latest load. Nothing may be
   // saved over it: its content was never seen.
   bool listFileUnread = false;
+  // The form of the current list file (a byte-order mark and what follows it), which a save
+  // keeps; plain text when the file had no mark or could not be read.
+  ListFileForm listFileForm = ListFileForm::kPlain;
+  // The current list file holds characters that the system code page cannot hold: the list
+  // shows them otherwise, and saving over the file would change them.
+  bool listFileInexact = false;
 };
 
 extern WebsiteList gWebsiteList;

@@ -42,7 +42,7 @@ TEST(ParseListBytes, EntryLinesOfAListFile) {
        "http://a\r\n\nhttp://b\r\nhttp://c",
        {{"http://a", ""}, {"http://c", ""}}},
       {"reading stops at Ctrl-Z", "http://a, A\x1A, more\r\nhttp://b", {{"http://a", "A"}}},
-      {"byte-order mark spoils the first line",
+      {"a byte-order mark left in the bytes spoils its line",
        "\xEF\xBB\xBFhttp://a\r\nhttp://b",
        {{"http://b", ""}}},
       {"lines starting with blank, tab or quote are ignored",

@@ -2,6 +2,7 @@
 
 #include "dialog_layer/dialog_layer.h"
 #include "list/list_file.h"
+#include "list/list_file_form.h"
 #include "list/main_list.h"
 #include "list/website_list.h"
 #include "main_list_fixture.h"
@@ -19,6 +20,10 @@ class ListSave : public MainListTest {
   }
   std::string Unreadable(const std::string& name) const {
     return "The list file could not be read:\n" + PathOf(name);
+  }
+  std::string Inexact(const std::string& name) const {
+    return "The list file holds characters that this program cannot show:\n" + PathOf(name) +
+           "\nIt is shown as far as possible, and changes to it cannot be saved.";
   }
 
   // Saves edited text over the current list file and expects a refusal: the given notices in
@@ -204,6 +209,47 @@ TEST_F(ListSave, RefusesAListThatWasNeverRead) {
   EXPECT_TRUE(gWebsiteList.listFileUnread);
   EXPECT_EQ(Load("list.txt"), LoadOutcome::kLoaded);
   EXPECT_TRUE(SaveEditedText(kEditedText, 1)) << "a list that has been read can be saved";
+}
+
+TEST_F(ListSave, RefusesAListWithCharactersTheCodePageCannotHold) {
+  // UTF-16, little-endian: a website named with a character outside the Western code page.
+  const std::string file =
+      Utf16FileBytes(std::u16string(u"http://b.example, \u4E2D\r\nhttp://a.example, A\r\n"),
+                     ListFileForm::kUtf16LittleEndian);
+  WriteFileBytes("list.txt", file);
+  {
+    NoticeWatcher watcher;
+    EXPECT_EQ(Load("list.txt"), LoadOutcome::kLoaded);
+    ASSERT_TRUE(watcher.WaitForCount(1));
+    EXPECT_EQ(watcher.Notices()[0].text, Inexact("list.txt"));
+    EXPECT_EQ(watcher.Notices()[0].icon, static_cast<UINT>(MB_ICONERROR));
+  }
+  EXPECT_EQ(gWebsiteList.entryCount, 2) << "what can be shown is shown";
+  ListSelect(host_, kMainListId, 2);
+  gWebsiteList.currentPosition = 2;
+
+  ExpectRefused({NotSaved("list.txt",
+                          "It holds characters that this program cannot show, so saving would "
+                          "change them.")});
+  EXPECT_EQ(gWebsiteList.currentPosition, 2) << "the selection the user made stays";
+  EXPECT_EQ(Selected(), 2);
+  EXPECT_EQ(FileBytes("list.txt"), file);
+}
+
+TEST_F(ListSave, AnInexactListWithoutWebsitesGetsOnlyItsOwnNotice) {
+  const std::string file =
+      Utf16FileBytes(std::u16string(u"# \u4E2D\r\n"), ListFileForm::kUtf16BigEndian);
+  WriteFileBytes("list.txt", file);
+  {
+    NoticeWatcher watcher;
+    EXPECT_EQ(Load("list.txt"), LoadOutcome::kUnreadable) << "not offered for editing";
+    ASSERT_TRUE(watcher.WaitForCount(1));
+    EXPECT_EQ(watcher.Notices().size(), 1u);
+    EXPECT_EQ(watcher.Notices()[0].text, Inexact("list.txt"));
+  }
+  ExpectRefused({NotSaved("list.txt",
+                          "It holds characters that this program cannot show, so saving would "
+                          "change them.")});
 }
 
 }  // namespace
