@@ -1,0 +1,119 @@
+// End to end: list files that begin with a byte-order mark, as Notepad and PowerShell write
+// them: UTF-8, and UTF-16 in either byte order.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "dialog_layer/dialog_layer.h"
+#include "e2e_session.h"
+#include "list/list_file_form.h"
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+constexpr char kUtf8Mark[] = "\xEF\xBB\xBF";
+constexpr char kSaveQuestion[] = "Do you want to save this data?";
+
+std::string Utf16(const std::u16string& text, ListFileForm form) {
+  return Utf16FileBytes(text, form);
+}
+
+// Opens the editor, types a line before the list text and closes the editor with the close box;
+// the save question is answered Yes. Returns the editor.
+HWND AddLineAndSave(Session& session, const std::string& line) {
+  ClickButton(session.main, kChangeListId);
+  HWND editor = WaitForWindow(session.quillet, kEditorCaption);
+  if (!editor) return nullptr;
+  HWND edit = GetDlgItem(editor, kEditBoxId);
+  std::string text = WindowText(edit);
+  PressKey(edit, VK_HOME);  // the editor starts with the selected website's line selected
+  TypeText(edit, line);
+  EXPECT_TRUE(WaitForText(edit, line + text)) << WindowText(edit);
+  CloseWithCloseBox(editor);
+  HWND question = WaitForNotice(session.quillet, kSaveQuestion);
+  EXPECT_TRUE(question) << "no save question";
+  if (question) AnswerNotice(question, IDYES);
+  return editor;
+}
+
+TEST(EndToEnd, Utf8MarkedListShowsEveryWebsiteAndKeepsItsMark) {
+  Session session;
+  const std::wstring list = session.folder + L"myQuillet.txt";
+  ASSERT_TRUE(session.WriteList(
+      L"myQuillet.txt", std::string(kUtf8Mark) + "http://b.example, Bee\r\nwww.a.example\r\n"));
+  ASSERT_TRUE(session.Start());
+  ASSERT_TRUE(session.WaitForCounter(" Website: 1 of 2")) << session.Counter();
+  EXPECT_EQ(ListItems(session.List()), (Strings{"Bee", "www.a.example"}));
+
+  HWND editor = AddLineAndSave(session, "http://c.example, Cee\r\n");
+  ASSERT_TRUE(editor) << "the editor did not open";
+  ASSERT_TRUE(WaitForWindowGone(editor));
+  EXPECT_EQ(ReadFileBytes(list), std::string(kUtf8Mark) +
+                                     "http://c.example, Cee\r\nhttp://b.example, Bee\r\n"
+                                     "www.a.example\r\n\r\n\r\n");
+  EXPECT_EQ(ListItems(session.List()), (Strings{"Bee", "Cee", "www.a.example"}));
+  EXPECT_TRUE(session.CloseAndExit());
+}
+
+TEST(EndToEnd, Utf16ListShowsEveryWebsiteAndIsSavedAsUtf16) {
+  for (ListFileForm form : {ListFileForm::kUtf16LittleEndian, ListFileForm::kUtf16BigEndian}) {
+    SCOPED_TRACE(form == ListFileForm::kUtf16BigEndian ? "big-endian" : "little-endian");
+    Session session;
+    const std::wstring list = session.folder + L"myQuillet.txt";
+    ASSERT_TRUE(session.WriteList(L"myQuillet.txt",
+                                  Utf16(u"http://b.example, B\u00E9e\r\nwww.a.example\r\n", form)));
+    ASSERT_TRUE(session.Start());
+    ASSERT_TRUE(session.WaitForCounter(" Website: 1 of 2")) << session.Counter();
+    EXPECT_EQ(ListItems(session.List()), (Strings{"B\xE9"
+                                                  "e",
+                                                  "www.a.example"}));
+
+    HWND editor = AddLineAndSave(session, "http://c.example, Cee\r\n");
+    ASSERT_TRUE(editor) << "the editor did not open";
+    ASSERT_TRUE(WaitForWindowGone(editor));
+    EXPECT_EQ(ReadFileBytes(list), Utf16(u"http://c.example, Cee\r\nhttp://b.example, B\u00E9e\r\n"
+                                         u"www.a.example\r\n\r\n\r\n",
+                                         form));
+    EXPECT_EQ(ListItems(session.List()), (Strings{"B\xE9"
+                                                  "e",
+                                                  "Cee", "www.a.example"}));
+    EXPECT_TRUE(session.CloseAndExit());
+  }
+}
+
+TEST(EndToEnd, Utf16ListWithCharactersOutsideTheCodePageIsNeverWrittenOver) {
+  Session session;
+  const std::wstring list = session.folder + L"myQuillet.txt";
+  const std::string file = Utf16(u"http://b.example, \u4E2D\u6587\r\nwww.a.example\r\n",
+                                 ListFileForm::kUtf16LittleEndian);
+  ASSERT_TRUE(session.WriteList(L"myQuillet.txt", file));
+  ASSERT_TRUE(session.Start());
+
+  HWND notice = WaitForNotice(session.quillet, "cannot show");
+  ASSERT_TRUE(notice) << "the characters that cannot be shown were not reported";
+  EXPECT_NE(NoticeText(notice).find(ToAnsi(list)), std::string::npos) << NoticeText(notice);
+  AnswerNotice(notice, IDOK);
+  ASSERT_TRUE(session.WaitForCounter(" Website: 1 of 2")) << "what can be shown is shown";
+
+  HWND editor = AddLineAndSave(session, "http://c.example, Cee\r\n");
+  ASSERT_TRUE(editor) << "the editor did not open";
+  HWND refusal = WaitForNotice(session.quillet, "The list was not saved");
+  ASSERT_TRUE(refusal) << "the save was not refused";
+  EXPECT_NE(NoticeText(refusal).find("characters"), std::string::npos) << NoticeText(refusal);
+  AnswerNotice(refusal, IDOK);
+  ASSERT_TRUE(WaitForWindowGone(refusal));
+
+  // The editor keeps the edits; leaving it without saving ends it.
+  CloseWithCloseBox(editor);
+  HWND question = WaitForNotice(session.quillet, kSaveQuestion);
+  ASSERT_TRUE(question);
+  AnswerNotice(question, IDNO);
+  ASSERT_TRUE(WaitForWindowGone(editor));
+  ASSERT_TRUE(WaitForWindowEnabled(session.main));
+  EXPECT_TRUE(session.CloseAndExit());
+  EXPECT_EQ(ReadFileBytes(list), file) << "the list file was changed";
+}
+
+}  // namespace
