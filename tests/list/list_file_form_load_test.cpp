@@ -11,7 +11,7 @@
 #include "list/list_file_text.h"
 #include "list/website_list.h"
 #include "main_list_fixture.h"
-#include "support/notice_watcher.h"
+#include "support/dialog_script.h"
 
 namespace {
 
