@@ -48,11 +48,12 @@ std::optional<std::string_view> SelectedEntryUrl(HWND dialog) {
 void OpenSelectedEntry(HWND dialog) {
   std::optional<std::string_view> url = SelectedEntryUrl(dialog);
   if (!url) return;
-  if (!IsWebAddress(*url)) {
+  std::optional<std::string> launchText = LaunchText(*url);
+  if (!launchText) {
     ShowNotice(NotWebAddressText(*url), MB_ICONWARNING, kNotWebAddressCaption);
     return;
   }
-  OpenInBrowser(LaunchText(*url));
+  OpenInBrowser(*launchText);
 }
 
 void ChooseAnotherList(HWND dialog) {

@@ -4,11 +4,55 @@
 
 namespace {
 
+bool IsControlCharacter(char c) {
+  return static_cast<unsigned char>(c) < 0x20 || c == 0x7f;
+}
+
 bool HasQuoteOrControlCharacter(std::string_view text) {
   for (char c : text) {
-    if (c == '"' || static_cast<unsigned char>(c) < 0x20) return true;
+    if (c == '"' || IsControlCharacter(c)) return true;
   }
   return false;
+}
+
+std::string WithoutTabs(std::string_view text) {
+  std::string kept;
+  kept.reserve(text.size());
+  for (char c : text) {
+    if (c != '\t') kept.push_back(c);
+  }
+  return kept;
+}
+
+bool IsPathSeparator(char c) {
+  return c == '/' || c == '\\';
+}
+
+// "." or "..", also with blanks, which a path may drop from the end of a segment.
+bool IsDotSegment(std::string_view segment) {
+  return segment.find('.') != std::string_view::npos &&
+         segment.find_first_not_of(". ") == std::string_view::npos;
+}
+
+void AppendSegment(std::string_view segment, std::string& address) {
+  if (!IsDotSegment(segment)) {
+    address.append(segment);
+    return;
+  }
+  for (char c : segment) address.append(c == '.' ? "%2E" : " ");
+}
+
+std::string WithDotSegmentsEscaped(std::string_view address) {
+  std::string escaped;
+  escaped.reserve(address.size());
+  size_t start = 0;
+  for (size_t i = 0; i <= address.size(); ++i) {
+    if (i < address.size() && !IsPathSeparator(address[i])) continue;
+    AppendSegment(address.substr(start, i - start), escaped);
+    if (i < address.size()) escaped.push_back(address[i]);
+    start = i + 1;
+  }
+  return escaped;
 }
 
 }  // namespace
@@ -45,17 +89,15 @@ std::string HelpText(std::string_view programFolder, std::string_view listFilePa
   return text;
 }
 
-bool IsWebAddress(std::string_view url) {
-  std::string_view trimmed = TrimBlanks(url);
-  bool webScheme = StartsWithIgnoringCase(trimmed, "http://") ||
-                   StartsWithIgnoringCase(trimmed, "https://") ||
-                   StartsWithIgnoringCase(trimmed, "www.");
-  return webScheme && !HasQuoteOrControlCharacter(trimmed);
-}
-
-std::string LaunchText(std::string_view url) {
-  std::string text = "\"";
-  text.append(TrimBlanks(url));
+std::optional<std::string> LaunchText(std::string_view url) {
+  std::string withoutTabs = WithoutTabs(url);
+  std::string_view address = TrimBlanks(withoutTabs);
+  bool hasScheme =
+      StartsWithIgnoringCase(address, "http://") || StartsWithIgnoringCase(address, "https://");
+  bool startsWithWww = StartsWithIgnoringCase(address, "www.");
+  if (!(hasScheme || startsWithWww) || HasQuoteOrControlCharacter(address)) return std::nullopt;
+  std::string text = startsWithWww ? "\"http://" : "\"";
+  text.append(WithDotSegmentsEscaped(address));
   text.append("\"");
   return text;
 }

@@ -1,9 +1,10 @@
 // The texts the main dialog builds: its caption, the counter text of the status bar, the help
-// text, the launch text of a website and the check that an entry is a web address.
+// text and the launch text of a website.
 // Portable: no platform calls.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,13 +26,17 @@ std::string CounterText(int32_t position, int32_t entryCount);
 // a backslash) and the current list file.
 std::string HelpText(std::string_view programFolder, std::string_view listFilePath);
 
-// True when the URL, trimmed of blanks, starts with "http://", "https://" or "www." in any
-// letter case and holds no double quote and no control character. Only such entries are
-// handed to the shell: anything else could name a program or a file share.
-bool IsWebAddress(std::string_view url);
-
-// The text handed to the shell: the URL trimmed of blanks, in double quotes, whole.
-std::string LaunchText(std::string_view url);
+// The text handed to the shell for an entry: its web address in double quotes, whole; nothing
+// when the entry is not a web address. The shell tries text as a file path before it takes it
+// for a web address, so the launch text is always an absolute web address with its scheme:
+//  - the URL loses its tabs (browsers drop them anyway) and is trimmed of blanks;
+//  - it must start with "http://", "https://" or "www." in any letter case and hold no double
+//    quote and no other control character; "http://" is put before one that starts "www.";
+//  - the dots of a path segment made of dots alone ("." and "..", between slashes or
+//    backslashes) are written "%2E". A file path would climb with them, out of the scheme and
+//    into the working folder ("http://a/../../x.exe" names x.exe there); a browser reads "%2E"
+//    in such a segment as a dot.
+std::optional<std::string> LaunchText(std::string_view url);
 
 // The notice shown instead of opening an entry that is not a web address.
 constexpr char kNotWebAddressCaption[] = "Not a web address";

@@ -33,19 +33,56 @@ TEST(MainDialogText, HelpTextHasNineLinesNamingProgramAndDataFile) {
   EXPECT_EQ(lines[8], "Data file: D:\\lists\\refused.dat");
 }
 
-TEST(WebAddress, AcceptsOnlyWebSchemesInAnyCase) {
-  for (const char* url :
-       {"http://example.com", "https://example.com/a b", "HTTP://EXAMPLE.COM", "HtTpS://x",
-        "www.example.org", "WWW.example.org", "  http://padded.example  ",
-        "http://ex\xE4mple.de/caf\xE9", "http://x/?q=a,b&c=%22"}) {
-    EXPECT_TRUE(IsWebAddress(url)) << url;
+struct LaunchCase {
+  const char* url;
+  const char* launchText;
+};
+
+TEST(LaunchText, IsAlwaysAQuotedWebAddressWithItsScheme) {
+  const LaunchCase cases[] = {
+      {"http://example.com", "\"http://example.com\""},
+      {"HTTP://EXAMPLE.COM", "\"HTTP://EXAMPLE.COM\""},
+      {"HtTpS://x", "\"HtTpS://x\""},
+      {"https://example.com/a b", "\"https://example.com/a b\""},
+      {"  http://padded.example  ", "\"http://padded.example\""},
+      {"http://ex\xE4mple.de/caf\xE9", "\"http://ex\xE4mple.de/caf\xE9\""},
+      {"http://x/?q=a,b&c=%22", "\"http://x/?q=a,b&c=%22\""},
+      // "www." in any letter case gets the scheme in front.
+      {"www.example.org", "\"http://www.example.org\""},
+      {"WWW.example.org", "\"http://WWW.example.org\""},
+      {"wWw.Example.org/Path", "\"http://wWw.Example.org/Path\""},
+      {"  www.padded.example ", "\"http://www.padded.example\""},
+      {"www.", "\"http://www.\""},
+      // Tabs are dropped wherever they stand; blanks only at the ends.
+      {"http://a\tb", "\"http://ab\""},
+      {"www.x\t", "\"http://www.x\""},
+      {"\thttp://tab.example", "\"http://tab.example\""},
+      {"\t www.t\tab .example\t ", "\"http://www.tab .example\""},
+      // Segments of dots alone would let a file path climb out of the scheme.
+      {"www.\\..\\..\\x.exe", "\"http://www.\\%2E%2E\\%2E%2E\\x.exe\""},
+      {"http://www.\\..\\..\\x.exe", "\"http://www.\\%2E%2E\\%2E%2E\\x.exe\""},
+      {"https://a/b/../../../tool.exe", "\"https://a/b/%2E%2E/%2E%2E/%2E%2E/tool.exe\""},
+      {"http://../x.exe", "\"http://%2E%2E/x.exe\""},
+      {"http://a/./b/.", "\"http://a/%2E/b/%2E\""},
+      {"http://a/.. /. ./...", "\"http://a/%2E%2E /%2E %2E/%2E%2E%2E\""},
+      {"http://a/.\t./x", "\"http://a/%2E%2E/x\""},
+      {"http://a/?x=/../../y", "\"http://a/?x=/%2E%2E/%2E%2E/y\""},
+      // Dots inside a segment stay.
+      {"http://a.b/c..d/.e/f./..g", "\"http://a.b/c..d/.e/f./..g\""},
+  };
+  for (const LaunchCase& c : cases) {
+    std::optional<std::string> text = LaunchText(c.url);
+    ASSERT_TRUE(text) << c.url;
+    EXPECT_EQ(*text, c.launchText) << c.url;
   }
 }
 
-TEST(WebAddress, RefusesProgramsSharesOtherSchemesAndBrokenText) {
+TEST(LaunchText, RefusesProgramsSharesOtherSchemesQuotesAndControlCharacters) {
   for (const char* url : {"",
                           "   ",
+                          "\t",
                           "httpd.exe",
+                          "www.example.com.exe\"",
                           "http:\\\\server\\share\\tool.exe",
                           "http:/x",
                           "https:x",
@@ -57,28 +94,26 @@ TEST(WebAddress, RefusesProgramsSharesOtherSchemesAndBrokenText) {
                           "javascript:alert(1)",
                           "\\\\server\\share\\tool.exe",
                           "C:\\Windows\\notepad.exe",
-                          "\thttp://tab.example",
+                          "..\\www.example.com",
                           "http://a\"b",
                           "\"http://quoted.example\"",
-                          "http://a\tb",
+                          "www.a\" b.exe",
                           "http://a\nb",
-                          "http://a\x1f"}) {
-    EXPECT_FALSE(IsWebAddress(url)) << url;
+                          "http://a\rb",
+                          "www.a\x01",
+                          "http://a\x1f",
+                          "http://a\x7f"}) {
+    EXPECT_FALSE(LaunchText(url)) << url;
   }
-}
-
-TEST(LaunchText, QuotesTheUrlTrimmedOfBlanksOnly) {
-  EXPECT_EQ(LaunchText("http://a"), "\"http://a\"");
-  EXPECT_EQ(LaunchText("  http://a b  "), "\"http://a b\"") << "inner blanks stay";
-  EXPECT_EQ(LaunchText("www.x\t"), "\"www.x\t\"") << "only blanks are trimmed";
+  EXPECT_FALSE(LaunchText(std::string_view("http://a\0b", 10))) << "a zero byte";
 }
 
 TEST(LaunchText, IsNeverCut) {
   std::string url = "http://example.com/" + std::string(600, 'a');
-  std::string text = LaunchText(url);
-  ASSERT_EQ(text.size(), url.size() + 2);
-  EXPECT_EQ(text.front(), '"');
-  EXPECT_EQ(text.back(), '"') << "a cut text would lose its closing quote";
+  std::optional<std::string> text = LaunchText(url);
+  ASSERT_TRUE(text);
+  ASSERT_EQ(text->size(), url.size() + 2);
+  EXPECT_EQ(text->back(), '"') << "a cut text would lose its closing quote";
 }
 
 TEST(NotWebAddressText, ShowsTheRefusedEntry) {
