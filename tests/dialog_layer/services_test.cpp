@@ -3,7 +3,6 @@
 
 #include "dialog_layer/layer_fixture.h"
 #include "support/dialog_script.h"
-#include "support/wait.h"
 
 namespace {
 

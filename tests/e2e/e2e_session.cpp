@@ -19,6 +19,7 @@ Session::Session() : folder(MakeScratchFolder(L"quillet-e2e")) {
 
 Session::~Session() {
   EndQuillet(quillet);
+  StopCapturingBrowserLaunches();
   RemoveFolder(folder);
 }
 

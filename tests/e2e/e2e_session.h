@@ -1,6 +1,7 @@
 // One run of quillet.exe for an end-to-end test: a scratch folder holding a copy of the
 // program, browser launches recorded in a log there, and clean-up (the process ended, the
-// folder removed) when the session goes out of scope, also when the test fails.
+// prefix's browser setting put back, the folder removed) when the session goes out of scope,
+// also when the test fails.
 #pragma once
 
 #include <windows.h>

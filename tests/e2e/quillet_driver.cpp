@@ -2,33 +2,12 @@
 
 #include <commctrl.h>
 
-#include <functional>
 #include <vector>
 
 #include "dialog_layer/dialog_layer.h"
+#include "support/wait.h"
 
 namespace {
-
-constexpr DWORD kPollMs = 10;
-
-// Polls a condition until it holds or the time is up. The driver owns no windows, so there
-// is nothing to pump meanwhile.
-bool PollUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
-  DWORD start = GetTickCount();
-  for (;;) {
-    if (condition()) return true;
-    if (GetTickCount() - start > timeoutMs) return false;
-    Sleep(kPollMs);
-  }
-}
-
-std::wstring Widen(const std::string& text) {
-  if (text.empty()) return {};
-  int size = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(static_cast<size_t>(size), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
-  return wide;
-}
 
 // Wine's own conversions between its file systems' path forms.
 using ToUnixName = char*(CDECL*)(const wchar_t*);
@@ -65,7 +44,7 @@ void PostKey(HWND window, UINT message, UINT virtualKey, bool release) {
 
 std::wstring WindowsPathOf(const std::string& unixPath) {
   if (unixPath.size() > 1 && unixPath[1] == ':') {  // already a Windows path (native build)
-    std::wstring path = Widen(unixPath);
+    std::wstring path = ToWide(unixPath);
     for (wchar_t& c : path) {
       if (c == L'/') c = L'\\';
     }
@@ -78,7 +57,7 @@ std::wstring WindowsPathOf(const std::string& unixPath) {
       return path;
     }
   }
-  std::wstring path = L"Z:" + Widen(unixPath);
+  std::wstring path = L"Z:" + ToWide(unixPath);
   for (wchar_t& c : path) {
     if (c == L'/') c = L'\\';
   }
@@ -138,7 +117,7 @@ std::vector<HWND> TopWindows(const QuilletProcess& quillet) {
 
 HWND WaitForWindow(const QuilletProcess& quillet, const std::string& caption, DWORD timeoutMs) {
   HWND found = nullptr;
-  PollUntil(
+  WaitUntil(
       [&] {
         found = FindWindowWithCaption(OtherProcess(quillet.processId), caption);
         return found != nullptr;
@@ -149,7 +128,7 @@ HWND WaitForWindow(const QuilletProcess& quillet, const std::string& caption, DW
 
 HWND WaitForNotice(const QuilletProcess& quillet, const std::string& textPart, DWORD timeoutMs) {
   HWND found = nullptr;
-  PollUntil(
+  WaitUntil(
       [&] {
         for (HWND notice : OpenNotices(OtherProcess(quillet.processId))) {
           if (NoticeText(notice).find(textPart) != std::string::npos) found = notice;
@@ -161,15 +140,15 @@ HWND WaitForNotice(const QuilletProcess& quillet, const std::string& textPart, D
 }
 
 bool WaitForWindowGone(HWND window, DWORD timeoutMs) {
-  return PollUntil([&] { return !IsWindow(window) || !IsWindowVisible(window); }, timeoutMs);
+  return WaitUntil([&] { return !IsWindow(window) || !IsWindowVisible(window); }, timeoutMs);
 }
 
 bool WaitForWindowEnabled(HWND window, DWORD timeoutMs) {
-  return PollUntil([&] { return IsWindow(window) && IsWindowEnabled(window); }, timeoutMs);
+  return WaitUntil([&] { return IsWindow(window) && IsWindowEnabled(window); }, timeoutMs);
 }
 
 bool WaitForText(HWND window, const std::string& text, DWORD timeoutMs) {
-  return PollUntil([&] { return WindowText(window) == text; }, timeoutMs);
+  return WaitUntil([&] { return WindowText(window) == text; }, timeoutMs);
 }
 
 std::vector<std::string> StaticTexts(HWND window) {
@@ -233,7 +212,7 @@ std::string StatusText(const QuilletProcess& quillet, HWND statusBar, int part) 
 
 bool WaitForStatusText(const QuilletProcess& quillet, HWND statusBar, int part,
                        const std::string& text, DWORD timeoutMs) {
-  return PollUntil([&] { return StatusText(quillet, statusBar, part) == text; }, timeoutMs);
+  return WaitUntil([&] { return StatusText(quillet, statusBar, part) == text; }, timeoutMs);
 }
 
 // --- Input ----------------------------------------------------------------------------------
@@ -262,7 +241,7 @@ void PressKey(HWND window, UINT virtualKey) {
 }
 
 void TypeText(HWND window, const std::string& text) {
-  for (wchar_t c : Widen(text)) {
+  for (wchar_t c : ToWide(text)) {
     if (c == L'\n') continue;  // Enter types the whole line break
     PostMessageW(window, WM_CHAR, c, 1);
   }
@@ -288,6 +267,45 @@ void CancelFileDialog(HWND fileDialog) {
 
 // --- Browser launches -----------------------------------------------------------------------
 
+namespace {
+
+constexpr wchar_t kBrowserKey[] = L"Software\\Wine\\WineBrowser";
+
+// The launcher setting as the first capture found it, for StopCapturingBrowserLaunches.
+struct BrowserSetting {
+  bool saved = false;
+  bool keyExisted = false;
+  bool valueExisted = false;
+  std::wstring value;
+};
+BrowserSetting gBrowserSetting;
+
+void SaveBrowserSetting(HKEY key, DWORD disposition) {
+  if (gBrowserSetting.saved) return;
+  gBrowserSetting.saved = true;
+  gBrowserSetting.keyExisted = disposition == REG_OPENED_EXISTING_KEY;
+  DWORD type = 0, size = 0;
+  if (RegQueryValueExW(key, L"Browsers", nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
+      type != REG_SZ) {
+    return;
+  }
+  std::wstring value(size / sizeof(wchar_t) + 1, L'\0');
+  if (RegQueryValueExW(key, L"Browsers", nullptr, nullptr, reinterpret_cast<BYTE*>(value.data()),
+                       &size) != ERROR_SUCCESS) {
+    return;
+  }
+  gBrowserSetting.valueExisted = true;
+  gBrowserSetting.value = value.c_str();
+}
+
+bool SetBrowsers(HKEY key, const std::wstring& browsers) {
+  return RegSetValueExW(
+             key, L"Browsers", 0, REG_SZ, reinterpret_cast<const BYTE*>(browsers.c_str()),
+             static_cast<DWORD>((browsers.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
+}
+
+}  // namespace
+
 bool CaptureBrowserLaunches(const std::wstring& logPath) {
   std::wstring scriptPath = logPath + L".sh";
   std::string unixScript = UnixPathOf(scriptPath);
@@ -295,17 +313,34 @@ bool CaptureBrowserLaunches(const std::wstring& logPath) {
   if (unixScript.empty() || unixLog.empty()) return false;
   // Wine's browser launcher runs: /bin/sh script log URL.
   if (!WriteFileBytes(scriptPath, "#!/bin/sh\nprintf '%s\\n' \"$2\" >> \"$1\"\n")) return false;
-  std::wstring browsers = L"/bin/sh \"" + Widen(unixScript) + L"\" \"" + Widen(unixLog) + L"\"";
+  std::wstring browsers = L"/bin/sh \"" + ToWide(unixScript) + L"\" \"" + ToWide(unixLog) + L"\"";
   HKEY key = nullptr;
-  if (RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Wine\\WineBrowser", 0, nullptr, 0,
-                      KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS) {
+  DWORD disposition = 0;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, kBrowserKey, 0, nullptr, 0,
+                      KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key,
+                      &disposition) != ERROR_SUCCESS) {
     return false;
   }
-  LONG status =
-      RegSetValueExW(key, L"Browsers", 0, REG_SZ, reinterpret_cast<const BYTE*>(browsers.c_str()),
-                     static_cast<DWORD>((browsers.size() + 1) * sizeof(wchar_t)));
+  SaveBrowserSetting(key, disposition);
+  bool set = SetBrowsers(key, browsers);
   RegCloseKey(key);
-  return status == ERROR_SUCCESS;
+  return set;
+}
+
+void StopCapturingBrowserLaunches() {
+  if (!gBrowserSetting.saved) return;
+  if (!gBrowserSetting.keyExisted) {
+    RegDeleteKeyW(HKEY_CURRENT_USER, kBrowserKey);
+  } else if (HKEY key = nullptr; RegOpenKeyExW(HKEY_CURRENT_USER, kBrowserKey, 0, KEY_SET_VALUE,
+                                               &key) == ERROR_SUCCESS) {
+    if (gBrowserSetting.valueExisted) {
+      SetBrowsers(key, gBrowserSetting.value);
+    } else {
+      RegDeleteValueW(key, L"Browsers");
+    }
+    RegCloseKey(key);
+  }
+  gBrowserSetting = BrowserSetting();
 }
 
 std::vector<std::string> CapturedLaunches(const std::wstring& logPath) {
@@ -320,5 +355,5 @@ std::vector<std::string> CapturedLaunches(const std::wstring& logPath) {
 }
 
 bool WaitForLaunches(const std::wstring& logPath, size_t count, DWORD timeoutMs) {
-  return PollUntil([&] { return CapturedLaunches(logPath).size() >= count; }, timeoutMs);
+  return WaitUntil([&] { return CapturedLaunches(logPath).size() >= count; }, timeoutMs);
 }

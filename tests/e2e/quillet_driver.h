@@ -104,8 +104,10 @@ void CancelFileDialog(HWND fileDialog);
 // --- Browser launches -----------------------------------------------------------------------
 
 // Makes Wine hand every URL it opens to a recorder that appends it, one line each, to
-// logPath (a Windows path) instead of starting a browser. For the whole Wine prefix.
+// logPath (a Windows path) instead of starting a browser. For the whole Wine prefix: the
+// setting found by the first capture is kept, and StopCapturingBrowserLaunches puts it back.
 bool CaptureBrowserLaunches(const std::wstring& logPath);
+void StopCapturingBrowserLaunches();
 // The URLs recorded so far, in the order they arrived.
 std::vector<std::string> CapturedLaunches(const std::wstring& logPath);
 // Waits until at least count URLs have been recorded.

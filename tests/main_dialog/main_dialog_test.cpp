@@ -15,7 +15,6 @@
 #include "main_dialog/list_loading.h"
 #include "support/dialog_script.h"
 #include "support/scratch_files.h"
-#include "support/wait.h"
 
 namespace {
 
