@@ -51,22 +51,17 @@ PreparedProgram Prepare(const std::wstring& program, const std::string& listByte
 // The number of items in the main list of a shown main dialog; -1 while there is none, or
 // while the program is too busy to answer.
 int MainListCount(const QuilletProcess& quillet, const std::string& caption) {
-  for (HWND window : TopWindows(quillet)) {
-    if (WindowText(window) != caption) continue;
-    HWND list = GetDlgItem(window, kMainListId);
-    DWORD_PTR count = 0;
-    if (list && SendMessageTimeoutW(list, LB_GETCOUNT, 0, 0, SMTO_NORMAL, 1000, &count)) {
-      return static_cast<int>(count);
-    }
+  HWND list =
+      GetDlgItem(FindWindowWithCaption(OtherProcess(quillet.processId), caption), kMainListId);
+  DWORD_PTR count = 0;
+  if (list && SendMessageTimeoutW(list, LB_GETCOUNT, 0, 0, SMTO_NORMAL, 1000, &count)) {
+    return static_cast<int>(count);
   }
   return -1;
 }
 
 bool IsShown(const QuilletProcess& quillet, const std::string& caption) {
-  for (HWND window : TopWindows(quillet)) {
-    if (WindowText(window) == caption) return true;
-  }
-  return false;
+  return FindWindowWithCaption(OtherProcess(quillet.processId), caption) != nullptr;
 }
 
 // Starts the program and polls, every millisecond, until it is ready: its dialog shown and,
