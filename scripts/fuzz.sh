@@ -21,7 +21,7 @@ if ! command -v clang++ >/dev/null || ! compgen -G "/usr/lib/llvm-*/lib/clang/*/
 fi
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DQUILLET_FUZZ=ON -DQUILLET_BENCH=OFF >/dev/null
+  -DQUILLET_FUZZ=ON -DQUILLET_BENCH=OFF -DQUILLET_WERROR=ON >/dev/null
 cmake --build "$build" -j"$(nproc)" --target "${targets[@]}"
 
 failed=()

@@ -13,18 +13,18 @@ jobs=$(nproc)
 bash "$root/scripts/install-deps.sh"
 
 echo "== native core"
-cmake -S "$root" -B "$build/native" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S "$root" -B "$build/native" -DCMAKE_BUILD_TYPE=Release -DQUILLET_WERROR=ON >/dev/null
 cmake --build "$build/native" -j"$jobs"
 ctest --test-dir "$build/native" --output-on-failure -j"$jobs"
 
 echo "== native core with sanitizers"
 cmake -S "$root" -B "$build/asan" -DCMAKE_BUILD_TYPE=Debug -DQUILLET_SANITIZE=ON \
-  -DQUILLET_BENCH=OFF >/dev/null
+  -DQUILLET_BENCH=OFF -DQUILLET_WERROR=ON >/dev/null
 cmake --build "$build/asan" -j"$jobs"
 ctest --test-dir "$build/asan" --output-on-failure -j"$jobs"
 
 echo "== Windows program under Wine"
-cmake -S "$root" -B "$build/win" -DCMAKE_BUILD_TYPE=Release \
+cmake -S "$root" -B "$build/win" -DCMAKE_BUILD_TYPE=Release -DQUILLET_WERROR=ON \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-i686.cmake" >/dev/null
 cmake --build "$build/win" -j"$jobs"
 # One test program at a time: they share one display, and focus and the foreground window
