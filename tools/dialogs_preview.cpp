@@ -19,7 +19,7 @@ void PreviewHelp(const std::string& folder) {
 
 void PreviewEditor(const std::string& folder) {
   HWND main = NewDialog(kPixelMode, nullptr, "Quillet - ver 1.02", 20, 20, 310, 350, 0, 0);
-  AddControl(kListBox, main, kMainListId, "", 0, 0, 310, 300, 0x00311002, 0);
+  AddControl(kListBox, main, kMainListId, "", 0, 0, 310, 300, kMainListStyle, 0);
   gMainList.dialog = main;
   std::string text;
   for (int i = 1; i <= 30; ++i) {

@@ -12,15 +12,29 @@ struct KindRule {
   const wchar_t* windowClass;
   DWORD defaultStyle;  // used when the caller passes style 0
   DWORD addedBits;     // always added
-  DWORD removedBits;   // always removed
 };
 
+// Every control is a visible child; a list box always tells its dialog about clicks.
+constexpr DWORD kVisibleChild = WS_CHILD | WS_VISIBLE;
+constexpr DWORD kListBoxAddedBits = kVisibleChild | LBS_NOTIFY;
+
+// The style of a control made with style 0, by kind.
+constexpr DWORD kButtonDefault = kVisibleChild | WS_TABSTOP;
+constexpr DWORD kLabelDefault = kVisibleChild;
+constexpr DWORD kTextBoxDefault = kVisibleChild | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
+constexpr DWORD kStatusBarDefault = kVisibleChild | CCS_BOTTOM;
+constexpr DWORD kListBoxDefault = kVisibleChild | WS_TABSTOP | LBS_STANDARD;
+static_assert(kButtonDefault == 0x50010000 && kLabelDefault == 0x50000000 &&
+                  kTextBoxDefault == 0x50810080 && kStatusBarDefault == 0x50000003 &&
+                  kListBoxDefault == 0x50A10003 && kListBoxAddedBits == 0x50000001,
+              "the styles the program's controls are created with");
+
 constexpr KindRule kKindRules[] = {
-    {kPushButton, L"BUTTON", 0x50010000, 0x50000000, 0},
-    {kLabel, L"STATIC", 0x50000000, 0x50000000, 0},
-    {kTextBox, L"EDIT", 0x50810080, 0x50000000, 0},
-    {kStatusBar, STATUSCLASSNAMEW, 0x50000003, 0x50000000, 0},
-    {kListBox, L"LISTBOX", 0x50A10003, 0x50000001, 0},
+    {kPushButton, L"BUTTON", kButtonDefault, kVisibleChild},
+    {kLabel, L"STATIC", kLabelDefault, kVisibleChild},
+    {kTextBox, L"EDIT", kTextBoxDefault, kVisibleChild},
+    {kStatusBar, STATUSCLASSNAMEW, kStatusBarDefault, kVisibleChild},
+    {kListBox, L"LISTBOX", kListBoxDefault, kListBoxAddedBits},
 };
 
 const KindRule* RuleOf(int kind) {
@@ -44,7 +58,7 @@ void ApplyStyleRules(const KindRule& rule, DWORD& style, DWORD& extendedStyle) {
       extendedStyle |= WS_EX_CLIENTEDGE;
     }
   }
-  style = (style | rule.addedBits) & ~rule.removedBits;
+  style |= rule.addedBits;
 }
 
 }  // namespace
@@ -55,7 +69,6 @@ void AddControl(int kind, HWND dialog, int id, const std::string& text, int x, i
   const KindRule* rule = RuleOf(kind);
   if (!dialogRecord || !rule) return;
   HFONT font = dialogRecord->font;
-  DWORD mode = dialogRecord->modeFlags & kPixelModeFlag;
   ApplyStyleRules(*rule, style, extendedStyle);
   HWND control = CreateWindowExW(
       extendedStyle, rule->windowClass, ToWide(text).c_str(), style, x, y, width, height, dialog,
@@ -65,9 +78,7 @@ void AddControl(int kind, HWND dialog, int id, const std::string& text, int x, i
   WindowRecord record;
   record.window = control;
   record.parent = dialog;
-  record.modeFlags = mode;
   record.kind = kind;
   record.style = style;
-  record.extendedStyle = extendedStyle;
   AddRecord(record);
 }

@@ -8,8 +8,9 @@
 
 namespace {
 
-// WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_SETFONT | DS_NOFAILCREATE | DS_3DLOOK
-constexpr DWORD kDefaultDialogStyle = 0x80C000D4;
+constexpr DWORD kDefaultDialogStyle =
+    WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_SETFONT | DS_NOFAILCREATE | DS_3DLOOK;
+static_assert(kDefaultDialogStyle == 0x80C000D4, "the style of a dialog made with style 0");
 
 bool IsCentreRequest(int x, int y) {
   return x == kMissingValue || y == kMissingValue;
@@ -97,10 +98,8 @@ HWND NewDialog(int unitsMode, HWND owner, const std::string& caption, int x, int
   WindowRecord record;
   record.window = dialog;
   record.parent = owner;
-  record.modeFlags = kPixelModeFlag;
   record.showState = ShowStateOf(style);
   record.style = finalStyle;
-  record.extendedStyle = extendedStyle;
   record.font = reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0));
   AddRecord(record);
   return dialog;

@@ -39,7 +39,7 @@ constexpr int32_t kTransparentColor = -2;  // background only
 
 // --- Process and thread set-up -----------------------------------------------------------
 
-// Registers the common-control classes (flags 0x706F, the status bar among them). The layer's
+// Registers the common-control classes (the status bar among them). The layer's
 // font descriptions are fixed: font 1, "MS Sans Serif" 8 pt, is every dialog's font.
 void InitDialogLayer();
 // Makes this thread's settings (dialog font 1, conversion code page CP_ACP); false on failure.

@@ -9,13 +9,6 @@
 
 namespace {
 
-HWND gActiveDialog = nullptr;
-
-INT_PTR RememberActivation(HWND dialog, WPARAM wParam) {
-  gActiveDialog = LOWORD(wParam) == WA_INACTIVE ? nullptr : dialog;
-  return 0;
-}
-
 int32_t CallCallback(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   const WindowRecord* record = FindDialogRecord(dialog);
   if (!record || !record->callback) return 0;
@@ -85,12 +78,8 @@ INT_PTR CALLBACK LayerDialogProcedure(HWND dialog, UINT message, WPARAM wParam, 
     case WM_INITDIALOG:
       return FALSE;  // no initial focus; the callback gets the layer's own initialisation call
     case WM_ACTIVATE:
-      return RememberActivation(dialog, wParam);
+      return 0;  // not the callbacks' business; 0 lets the platform restore the focus as usual
     default:
       return RouteToCallback(dialog, message, wParam, lParam);
   }
-}
-
-HWND ActiveLayerDialog() {
-  return gActiveDialog;
 }

@@ -4,6 +4,3 @@
 #include <windows.h>
 
 INT_PTR CALLBACK LayerDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-
-// The dialog of the layer that was activated last (nullptr when it was deactivated).
-HWND ActiveLayerDialog();

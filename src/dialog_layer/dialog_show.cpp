@@ -29,7 +29,6 @@ WindowRecord* Register(HWND dialog, DialogCallback callback) {
   WindowRecord* record = FindDialogRecord(dialog);
   if (!record) return nullptr;
   record->callback = callback;
-  record->modeFlags |= kShownFlag;
   return record;
 }
 

@@ -6,9 +6,13 @@
 
 namespace {
 
-// ICC_LISTVIEW, TREEVIEW, BAR, TAB, PROGRESS, HOTKEY, PAGESCROLLER, NATIVEFNTCTL and STANDARD
-// classes; ICC_BAR_CLASSES brings the status bar.
-constexpr DWORD kControlClasses = 0x706F;
+// ICC_BAR_CLASSES brings the status bar; the others are registered as every program of the
+// layer always has.
+constexpr DWORD kControlClasses = ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES | ICC_BAR_CLASSES |
+                                  ICC_TAB_CLASSES | ICC_PROGRESS_CLASS | ICC_HOTKEY_CLASS |
+                                  ICC_PAGESCROLLER_CLASS | ICC_NATIVEFNTCTL_CLASS |
+                                  ICC_STANDARD_CLASSES;
+static_assert(kControlClasses == 0x706F, "the common-control classes the layer registers");
 
 }  // namespace
 

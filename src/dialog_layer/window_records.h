@@ -10,17 +10,12 @@
 // Marker of a colour that was never set: the layer leaves such a window's colours alone.
 constexpr int32_t kUnsetColor = -3;
 
-// Mode flags of a record.
-constexpr DWORD kPixelModeFlag = 0x1;  // sizes and positions are pixels
-constexpr DWORD kShownFlag = 0x2;      // ShowModal or ShowModeless has run
-
 // Kind code of a dialog's record; controls carry their ControlKind.
 constexpr int kDialogKind = 0;
 
 struct WindowRecord {
   HWND window = nullptr;
   HWND parent = nullptr;  // dialog: its owner (may be none); control: its dialog
-  DWORD modeFlags = 0;
   int kind = kDialogKind;
   int showState = SW_SHOW;
   DialogCallback callback = nullptr;
@@ -29,8 +24,7 @@ struct WindowRecord {
   int32_t textColor = kUnsetColor;
   int32_t backgroundColor = kUnsetColor;
   HBRUSH backgroundBrush = nullptr;
-  DWORD style = 0;
-  DWORD extendedStyle = 0;
+  DWORD style = 0;  // as created; a dialog's DS_NOIDLEMSG decides its owner's idle messages
   HACCEL accelerators = nullptr;
   bool dismissing = false;  // DismissDialog is ending this dialog right now
 };

@@ -12,8 +12,10 @@ ListEditorState gListEditor;
 
 namespace {
 
-constexpr DWORD kEditorStyle = WS_CLIPSIBLINGS | WS_SYSMENU | WS_THICKFRAME;  // 0x040C0000
+constexpr DWORD kEditorStyle = WS_CLIPSIBLINGS | WS_SYSMENU | WS_THICKFRAME;
 constexpr DWORD kEditBoxStyle = ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL | WS_HSCROLL;
+static_assert(kEditorStyle == 0x040C0000 && kEditBoxStyle == 0x00301004,
+              "the styles the list editor and its edit box are made with");
 constexpr int32_t kKeepOpen = 1;
 constexpr int32_t kLetLayerHandle = 0;
 

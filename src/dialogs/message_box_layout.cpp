@@ -13,17 +13,20 @@ struct IconEntry {
   int resource;
   int standardId;
 };
-// Stop/error, question, warning and information; the icon value doubles as the sound type.
-constexpr IconEntry kIcons[] = {
-    {16, 103, 32513}, {32, 102, 32514}, {48, 101, 32515}, {64, 104, 32516}};
+// Stop/error, question, warning and information, with the numbers of user32's own icon
+// resources; the icon value doubles as the sound type.
+constexpr IconEntry kIcons[] = {{kBoxStopIcon, 103, kStandardStopIcon},
+                                {kBoxQuestionIcon, 102, kStandardQuestionIcon},
+                                {kBoxWarningIcon, 101, kStandardWarningIcon},
+                                {kBoxInformationIcon, 104, kStandardInformationIcon}};
 
 BoxButtons ButtonsOf(int64_t value) {
   switch (value % 16) {
-    case 1:
+    case kBoxOkCancelStyle:
       return BoxButtons::kOkCancel;
-    case 3:
+    case kBoxYesNoCancelStyle:
       return BoxButtons::kYesNoCancel;
-    case 4:
+    case kBoxYesNoStyle:
       return BoxButtons::kYesNo;
     default:
       return BoxButtons::kOk;
@@ -92,11 +95,13 @@ BoxSize BoxLabelSize(int textWidth, size_t lineCount) {
 }
 
 std::vector<BoxButton> BoxButtonRow(BoxButtons buttons) {
+  constexpr uint32_t kDefault = kBoxDefaultButtonStyle;
   switch (buttons) {
     case BoxButtons::kOkCancel:
-      return {{kBoxFirstButtonId, "&Ok", 10, 60, 1}, {kBoxSecondButtonId, "&Cancel", 75, 60, 0}};
+      return {{kBoxFirstButtonId, "&Ok", 10, 60, kDefault},
+              {kBoxSecondButtonId, "&Cancel", 75, 60, 0}};
     case BoxButtons::kYesNoCancel:
-      return {{kBoxFirstButtonId, "&Yes", 10, 60, 1},
+      return {{kBoxFirstButtonId, "&Yes", 10, 60, kDefault},
               {kBoxSecondButtonId, "&No", 75, 60, 0},
               {kBoxCancelButtonId, "Cancel", 140, 60, 0}};
     case BoxButtons::kYesNo:
@@ -104,7 +109,7 @@ std::vector<BoxButton> BoxButtonRow(BoxButtons buttons) {
     case BoxButtons::kOk:
       break;
   }
-  return {{kBoxOkButtonId, "&Ok", 30, 80, 1}};
+  return {{kBoxOkButtonId, "&Ok", 30, 80, kDefault}};
 }
 
 int BoxButtonTop(int boxHeight) {
@@ -120,15 +125,15 @@ ScreenPoint PlaceBox(int x, int y, const ScreenRect& reference, BoxSize box) {
 std::optional<int32_t> BoxResultForCommand(int commandId) {
   switch (commandId) {
     case kBoxFirstButtonId:
-    case 1:      // IDOK
-      return 6;  // IDYES
+    case kBoxIdOk:
+      return kBoxIdYes;
     case kBoxSecondButtonId:
-    case 2:      // IDCANCEL, which Escape sends
-      return 7;  // IDNO
+    case kBoxIdCancel:  // which Escape sends
+      return kBoxIdNo;
     case kBoxCancelButtonId:
-      return 2;  // IDCANCEL
+      return kBoxIdCancel;
     case kBoxOkButtonId:
-      return 1;  // IDOK
+      return kBoxIdOk;
     default:
       return std::nullopt;
   }

@@ -17,6 +17,32 @@ constexpr int kBoxCancelButtonId = 9993;
 constexpr int kBoxOkButtonId = 9994;
 constexpr int kBoxIconId = 9995;
 
+// The platform's message-box numbers the box is read and answered with. The portable core has
+// no windows.h, so it names them itself; the sized message box checks that they agree.
+// Button sets, selected by the style value modulo 16 (MB_OKCANCEL, MB_YESNOCANCEL, MB_YESNO;
+// any other remainder is MB_OK).
+constexpr int64_t kBoxOkCancelStyle = 1;
+constexpr int64_t kBoxYesNoCancelStyle = 3;
+constexpr int64_t kBoxYesNoStyle = 4;
+// Icons, selected by the style value less that remainder (MB_ICONHAND, MB_ICONQUESTION,
+// MB_ICONEXCLAMATION, MB_ICONASTERISK), and their standard ids (IDI_HAND, IDI_QUESTION,
+// IDI_EXCLAMATION, IDI_ASTERISK).
+constexpr int64_t kBoxStopIcon = 16;
+constexpr int64_t kBoxQuestionIcon = 32;
+constexpr int64_t kBoxWarningIcon = 48;
+constexpr int64_t kBoxInformationIcon = 64;
+constexpr int kStandardStopIcon = 32513;
+constexpr int kStandardQuestionIcon = 32514;
+constexpr int kStandardWarningIcon = 32515;
+constexpr int kStandardInformationIcon = 32516;
+// Commands and results (IDOK, IDCANCEL, IDYES, IDNO).
+constexpr int32_t kBoxIdOk = 1;
+constexpr int32_t kBoxIdCancel = 2;
+constexpr int32_t kBoxIdYes = 6;
+constexpr int32_t kBoxIdNo = 7;
+// The button style of the default push button (BS_DEFPUSHBUTTON).
+constexpr uint32_t kBoxDefaultButtonStyle = 1;
+
 // The button sets, named by the style value (modulo 16) that selects them.
 enum class BoxButtons { kOk, kOkCancel, kYesNoCancel, kYesNo };
 
@@ -62,7 +88,7 @@ struct BoxButton {
   const char* text = "";
   int x = 0;
   int width = 0;
-  uint32_t style = 0;  // 1: default push button; 0: the kind's default (push button, tab stop)
+  uint32_t style = 0;  // kBoxDefaultButtonStyle, or 0: the kind's default (push button, tab stop)
 };
 constexpr int kBoxButtonHeight = 30;
 

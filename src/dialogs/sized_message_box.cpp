@@ -3,6 +3,14 @@
 #include "dialog_layer/dialog_layer.h"
 #include "dialogs/message_box_layout.h"
 
+// The box's arithmetic names the platform's numbers itself; they must be the platform's.
+static_assert(kBoxOkCancelStyle == MB_OKCANCEL && kBoxYesNoCancelStyle == MB_YESNOCANCEL &&
+              kBoxYesNoStyle == MB_YESNO);
+static_assert(kBoxStopIcon == MB_ICONHAND && kBoxQuestionIcon == MB_ICONQUESTION &&
+              kBoxWarningIcon == MB_ICONEXCLAMATION && kBoxInformationIcon == MB_ICONASTERISK);
+static_assert(kBoxIdOk == IDOK && kBoxIdCancel == IDCANCEL && kBoxIdYes == IDYES &&
+              kBoxIdNo == IDNO && kBoxDefaultButtonStyle == BS_DEFPUSHBUTTON);
+
 namespace {
 
 constexpr int32_t kWhite = 0x00FFFFFF;

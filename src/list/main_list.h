@@ -6,11 +6,16 @@
 #include <windows.h>
 
 constexpr int kMainListId = 101;
+// The style the main dialog makes its list with: sorted, with both scroll bars, the vertical
+// one shown even while the list is empty.
+constexpr DWORD kMainListStyle =
+    WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_SORT | LBS_DISABLENOSCROLL;
+static_assert(kMainListStyle == 0x00311002, "the main list's style");
 
 struct MainListHandles {
-  HWND dialog = nullptr;         // the main dialog
-  HWND list = nullptr;           // its main list
-  HDC deviceContext = nullptr;   // GetDC of the main list, never released
+  HWND dialog = nullptr;        // the main dialog
+  HWND list = nullptr;          // its main list
+  HDC deviceContext = nullptr;  // GetDC of the main list, never released
 };
 
 extern MainListHandles gMainList;

@@ -17,7 +17,8 @@
 
 namespace {
 
-constexpr DWORD kOpenFileFlags = OFN_LONGNAMES | OFN_HIDEREADONLY;  // 0x00200004
+constexpr DWORD kOpenFileFlags = OFN_LONGNAMES | OFN_HIDEREADONLY;
+static_assert(kOpenFileFlags == 0x00200004, "the open-file dialog's flags");
 
 constexpr int kEditorX = 50;
 constexpr int kEditorY = 50;

@@ -15,11 +15,10 @@ constexpr int kDialogX = 2;
 constexpr int kDialogY = 2;
 constexpr int kDialogWidth = 310;
 constexpr int kDialogHeight = 350;
-constexpr DWORD kDialogStyle = WS_SYSMENU | WS_MINIMIZEBOX | DS_MODALFRAME;  // 0x000A0080
-
-constexpr DWORD kMainListStyle =
-    WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_SORT | LBS_DISABLENOSCROLL;  // 0x00311002
-constexpr DWORD kHelpLabelStyle = SS_NOTIFY;                                // 0x00000100
+constexpr DWORD kDialogStyle = WS_SYSMENU | WS_MINIMIZEBOX | DS_MODALFRAME;
+constexpr DWORD kHelpLabelStyle = SS_NOTIFY;
+static_assert(kDialogStyle == 0x000A0080 && kHelpLabelStyle == 0x00000100,
+              "the styles the main dialog and its help label are made with");
 
 constexpr int kButtonY = 290;
 constexpr int kButtonWidth = 95;

@@ -24,20 +24,22 @@ TEST(AddControl, StylesOfEveryControlTheProgramMakes) {
     DWORD platformBits = 0;  // bits the platform itself sets or clears after creation
     bool keepsFont = true;   // an icon label holds no font
   };
+  constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
+  constexpr DWORD kEditorBox = ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL | WS_HSCROLL;
   const Case cases[] = {
-      {"main list", kListBox, 0x00311002, L"ListBox", 0x50311003, 0},
-      {"push button", kPushButton, 0, L"Button", 0x50010000, 0},
-      {"help label", kLabel, 0x00000100, L"Static", 0x50000100, 0},
-      {"status bar", kStatusBar, 0, L"msctls_statusbar32", 0x50000003, 0},
-      {"editor's edit box", kTextBox, 0x00301004, L"Edit", 0x50301004, 0},
-      {"message label", kLabel, 0, L"Static", 0x50000000, 0},
-      {"icon label", kLabel, 0x00000003, L"Static", 0x50000003, 0, 0, false},
-      {"default button", kPushButton, 0x00000001, L"Button", 0x50000001, 0},
-      {"default text box: client edge for border", kTextBox, 0, L"Edit", 0x50010080,
-       WS_EX_CLIENTEDGE},
+      {"main list", kListBox, kMainListStyle, L"ListBox", kChild | LBS_NOTIFY | kMainListStyle, 0},
+      {"push button", kPushButton, 0, L"Button", kChild | WS_TABSTOP, 0},
+      {"help label", kLabel, SS_NOTIFY, L"Static", kChild | SS_NOTIFY, 0},
+      {"status bar", kStatusBar, 0, L"msctls_statusbar32", kChild | CCS_BOTTOM, 0},
+      {"editor's edit box", kTextBox, kEditorBox, L"Edit", kChild | kEditorBox, 0},
+      {"message label", kLabel, 0, L"Static", kChild, 0},
+      {"icon label", kLabel, SS_ICON, L"Static", kChild | SS_ICON, 0, 0, false},
+      {"default button", kPushButton, BS_DEFPUSHBUTTON, L"Button", kChild | BS_DEFPUSHBUTTON, 0},
+      {"default text box: client edge for border", kTextBox, 0, L"Edit",
+       kChild | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE},
       // An empty list box drops its vertical scroll bar unless LBS_DISABLENOSCROLL keeps it.
-      {"default list box: client edge for border", kListBox, 0, L"ListBox", 0x50210003,
-       WS_EX_CLIENTEDGE, WS_VSCROLL},
+      {"default list box: client edge for border", kListBox, 0, L"ListBox",
+       kChild | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_SORT, WS_EX_CLIENTEDGE, WS_VSCROLL},
   };
   WindowGuard dialog(MakeDialog(nullptr, 0, 0, 300, 200));
   auto dialogFont = SendMessageW(dialog.window, WM_GETFONT, 0, 0);
@@ -80,7 +82,7 @@ TEST(WindowRecords, ReleasedWithTheDialogAndItsControls) {
 }
 
 TEST(StatusBar, FollowsTheBottomOfTheDialogWhenTheDialogIsResized) {
-  WindowGuard dialog(MakeDialog(nullptr, 0, 0, 310, 350, 0x000A0080));
+  WindowGuard dialog(MakeDialog(nullptr, 0, 0, 310, 350, kMainDialogStyle));
   AddControl(kStatusBar, dialog.window, 204, "", 0, 0, 0, 0, 0, 0);
   HWND bar = ControlHandle(dialog.window, 204);
   auto bottomOfBar = [&] {
@@ -127,7 +129,7 @@ TEST(ControlAccess, TextSizeAndHandle) {
 }
 
 TEST(ControlAccess, FocusControlFocusesTheControlOfAShownDialog) {
-  WindowGuard dialog(MakeDialog(nullptr, 0, 0, 300, 200, 0x000A0080));
+  WindowGuard dialog(MakeDialog(nullptr, 0, 0, 300, 200, kMainDialogStyle));
   AddControl(kPushButton, dialog.window, 201, "One", 10, 10, 80, 25, 0, 0);
   AddControl(kPushButton, dialog.window, 202, "Two", 10, 50, 80, 25, 0, 0);
   ShowModeless(dialog.window, nullptr);

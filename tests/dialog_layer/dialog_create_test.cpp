@@ -5,8 +5,6 @@
 
 namespace {
 
-constexpr DWORD kMainDialogStyle = 0x000A0080;  // WS_SYSMENU | WS_MINIMIZEBOX | DS_MODALFRAME
-
 TEST(NewDialog, ClientAreaIsExactlyTheSizeAskedForWhateverTheFrame) {
   struct Case {
     DWORD style;

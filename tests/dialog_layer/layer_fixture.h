@@ -14,6 +14,11 @@ struct WindowGuard {
   WindowGuard& operator=(const WindowGuard&) = delete;
 };
 
+// The styles the program's main dialog and main list are made with.
+constexpr DWORD kMainDialogStyle = WS_SYSMENU | WS_MINIMIZEBOX | DS_MODALFRAME;
+constexpr DWORD kMainListStyle =
+    WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_SORT | LBS_DISABLENOSCROLL;
+
 // A hidden pixel-mode dialog of the layer captioned "Test".
 HWND MakeDialog(HWND owner, int x, int y, int width, int height, DWORD style = 0);
 

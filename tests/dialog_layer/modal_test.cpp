@@ -319,7 +319,7 @@ int32_t OuterCallback(HWND dialog, UINT message, WPARAM, LPARAM) {
 
 TEST(ModalLoop, NestedModalDialogDisablesItsOwnerUntilItEnds) {
   gInnerResult = 0;
-  gOuter = MakeDialog(nullptr, 10, 10, 300, 200, 0x000A0080);
+  gOuter = MakeDialog(nullptr, 10, 10, 300, 200, kMainDialogStyle);
   int32_t result = 99;
   ShowModal(gOuter, OuterCallback, &result);
   EXPECT_EQ(gInnerResult, 6);

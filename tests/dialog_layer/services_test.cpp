@@ -9,7 +9,7 @@ namespace {
 constexpr int kStatusId = 204;
 
 TEST(StatusBar, PartsEndOnePixelBeforeTheGivenEdges) {
-  WindowGuard dialog(MakeDialog(nullptr, 0, 0, 310, 350, 0x000A0080));
+  WindowGuard dialog(MakeDialog(nullptr, 0, 0, 310, 350, kMainDialogStyle));
   AddControl(kStatusBar, dialog.window, kStatusId, "", 0, 0, 0, 0, 0, 0);
   SetStatusParts(dialog.window, kStatusId, {200, 9999});
   HWND bar = ControlHandle(dialog.window, kStatusId);
@@ -35,7 +35,7 @@ TEST(StatusBar, TextGoesToThePartCountedFromOneWithItsDrawingStyle) {
       {2, SBT_POPOUT, "Website: 3 of 7", 1, L"Website: 3 of 7"},
       {2, SBT_NOBORDERS, "caf\xE9", 1, L"caf\u00E9"},
   };
-  WindowGuard dialog(MakeDialog(nullptr, 0, 0, 310, 350, 0x000A0080));
+  WindowGuard dialog(MakeDialog(nullptr, 0, 0, 310, 350, kMainDialogStyle));
   AddControl(kStatusBar, dialog.window, kStatusId, "", 0, 0, 0, 0, 0, 0);
   SetStatusParts(dialog.window, kStatusId, {200, 9999});
   HWND bar = ControlHandle(dialog.window, kStatusId);
@@ -94,7 +94,7 @@ int32_t PingCallback(HWND dialog, UINT message, WPARAM, LPARAM) {
 }
 
 TEST(ShowNotice, DialogsBehindTheNoticeKeepTakingMessages) {
-  WindowGuard dialog(MakeDialog(nullptr, 0, 0, 200, 100, 0x000A0080));
+  WindowGuard dialog(MakeDialog(nullptr, 0, 0, 200, 100, kMainDialogStyle));
   ShowModeless(dialog.window, PingCallback);
   NoticeWatcher watcher;
   // Posted before the box opens, so the box's own loop delivers it before the watcher's answer.
@@ -155,15 +155,16 @@ OpenFileChoice RunOpenFile(HWND owner, int x, int y, const std::string& startNam
                   ReadFileDialog(OpenFileDialog());
                   PostMessageW(OpenFileDialog(), WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
                 }}});
-  OpenFileChoice choice = ChooseOpenFile(
-      owner, x, y, kFileDialogTitle, "",
-      {{"Text Files (*.txt)", "*.txt"}, {"All Files (*.*)", "*.*"}}, startName, "txt", 0x00200004);
+  OpenFileChoice choice =
+      ChooseOpenFile(owner, x, y, kFileDialogTitle, "",
+                     {{"Text Files (*.txt)", "*.txt"}, {"All Files (*.*)", "*.*"}}, startName,
+                     "txt", OFN_LONGNAMES | OFN_HIDEREADONLY);
   EXPECT_EQ(FinishScript(), "");
   return choice;
 }
 
 TEST(ChooseOpenFile, CancelledGivesNothingAndThePlacementFollowsTheOwner) {
-  WindowGuard owner(MakeDialog(nullptr, 120, 90, 310, 350, 0x000A0080));
+  WindowGuard owner(MakeDialog(nullptr, 120, 90, 310, 350, kMainDialogStyle));
   ShowModeless(owner.window, nullptr);
   RECT ownerFrame = WindowRectOf(owner.window);
   RECT area = WorkArea();

@@ -75,7 +75,7 @@ class ListEditorTest : public ::testing::Test {
     original_ = ReadBytes(path_);
 
     mainDialog_ = NewDialog(kPixelMode, nullptr, "Main list host", 10, 10, 310, 350, 0, 0);
-    AddControl(kListBox, mainDialog_, kMainListId, "", 0, 0, 300, 300, 0x00311002, 0);
+    AddControl(kListBox, mainDialog_, kMainListId, "", 0, 0, 300, 300, kMainListStyle, 0);
     HWND list = ControlHandle(mainDialog_, kMainListId);
     gMainList = {mainDialog_, list, GetDC(list)};
     gWebsiteList.listFilePath = path_;

@@ -122,12 +122,14 @@ TEST(MainDialogWindow, HasItsSixControlsAsBuilt) {
     RECT rect;
     LONG style;
   };
+  constexpr LONG kChild = WS_CHILD | WS_VISIBLE;
   const Expected controls[] = {
-      {kMainListId, "ListBox", "", {5, 10, 305, 290}, 0x50311003},  // see below
-      {kShowItButtonId, "Button", "ShowIt", {5, 290, 100, 320}, 0x50010000},
-      {kAnotherListButtonId, "Button", "Another List", {110, 290, 205, 320}, 0x50010000},
-      {kChangeListButtonId, "Button", "Change List", {210, 290, 305, 320}, 0x50010000},
-      {kHelpLabelId, "Static", " F1-Help", {2, 335, 47, 351}, 0x50000100},
+      // The main list's bottom edge: see below.
+      {kMainListId, "ListBox", "", {5, 10, 305, 290}, kChild | LBS_NOTIFY | kMainListStyle},
+      {kShowItButtonId, "Button", "ShowIt", {5, 290, 100, 320}, kChild | WS_TABSTOP},
+      {kAnotherListButtonId, "Button", "Another List", {110, 290, 205, 320}, kChild | WS_TABSTOP},
+      {kChangeListButtonId, "Button", "Change List", {210, 290, 305, 320}, kChild | WS_TABSTOP},
+      {kHelpLabelId, "Static", " F1-Help", {2, 335, 47, 351}, kChild | SS_NOTIFY},
   };
   for (const Expected& e : controls) {
     HWND control = ControlHandle(main.dialog, e.id);
