@@ -3,6 +3,7 @@
 
 namespace {
 
+// Weight 400 is a given weight, so the dialog template asks for bold (see TemplateWeight).
 constexpr FontDescription kDialogFont = {8, 400, false, 0, 0, L"MS Sans Serif"};
 
 }  // namespace

@@ -40,7 +40,12 @@ std::wstring CommandLineArguments() {
   return p;
 }
 
-// Round to nearest, 64-bit precision, every floating-point exception masked.
+// Puts the x87 floating-point unit in a known state, whatever the process inherited: rounding
+// to nearest (ties to even), so that a whole number computed through floating point rounds the
+// way the layout rules say; 64-bit precision; and every exception masked, so that a
+// floating-point fault in code the platform loads into the process (shell extensions in the
+// open-file dialog, drivers) gives an infinity or NaN instead of a hardware exception that
+// would end the program.
 void SetFloatingPointControl() {
   _control87(_RC_NEAR | _PC_64 | _MCW_EM, _MCW_RC | _MCW_PC | _MCW_EM);
 }
