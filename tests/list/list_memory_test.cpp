@@ -22,7 +22,9 @@ std::atomic<DWORD> gFailingThread{0};
 std::atomic<long> gAllocationsBeforeFailure{0};
 std::atomic<bool> gAllocationFailed{false};
 
-// Makes the k-th allocation of this thread from now on fail, once.
+// Makes the k-th allocation of this thread from now on fail, once. The notice watcher runs on
+// this thread too, but only inside a notice's loop, and the notices here come after the
+// failure, when counting has stopped: its allocations are never counted.
 void FailAllocation(long k) {
   gAllocationFailed = false;
   gAllocationsBeforeFailure = k;
