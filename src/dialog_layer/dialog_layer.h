@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -53,6 +54,8 @@ void ReleaseDialogLayer();
 // --- Text conversion: every text that crosses to the platform goes through these ---------
 
 std::wstring ToWide(const std::string& text);  // ANSI code page -> UTF-16
+// The same into a buffer that is reused from text to text, so that it is allocated only once.
+void ToWideInto(std::string_view text, std::wstring& wide);
 std::string ToAnsi(const std::wstring& text);  // UTF-16 -> ANSI code page
 std::string ToAnsi(const wchar_t* text, int length);
 // UTF-16 -> ANSI code page, as ToAnsi; false when some character has no exact form in the
@@ -100,11 +103,46 @@ int32_t ListGetItemData(HWND dialog, int listId, int position);  // -1 (LB_ERR) 
 void ListSetItemData(HWND dialog, int listId, int position, int32_t value);
 void ListSetScrollWidth(HWND dialog, int listId, int pixels);  // LB_SETHORIZONTALEXTENT
 int ListCount(HWND dialog, int listId);
-// Appends to keys the platform's sort key of the text under the comparison a sorted list box
-// makes (the user's locale, letter case ignored), without its final zero byte: keys compared
-// byte by byte, a shorter one first when it is the start of the other, order texts as the
-// list box does, or very nearly (the list box itself stays the judge of its order).
-void AppendListSortKey(const std::string& text, std::string& keys);
+
+// The order of a sorted list box. It compares the texts of its items (CompareStringW, letter
+// case ignored) in its own locale (LB_GETLOCALE), and places a new item by a search over the
+// items it holds. Filling it faster than item by item with its own search means putting items
+// in place (LB_INSERTSTRING) and checking that they stand as that comparison orders them.
+struct ListOrder {
+  uint32_t locale = 0;
+  // A sorted list that compares its texts itself; an owner-drawn one may leave the comparing
+  // to its owner (WM_COMPAREITEM), and an unsorted one keeps items where they are put.
+  bool comparesTexts = false;
+};
+ListOrder ListOrderOf(HWND dialog, int listId);
+// Appends to keys the platform's sort key of the text under a list's comparison (its locale,
+// letter case ignored), without the final zero byte: keys compared byte by byte, a shorter one
+// first when it is the start of the other, order texts as that comparison does.
+struct ListSortKeyMaker {
+  uint32_t locale = 0;  // the list's
+  std::wstring wide;    // room for the text in UTF-16, reused from text to text
+};
+void AppendListSortKey(ListSortKeyMaker& maker, std::string_view text, std::string& keys);
+
+// Puts items into a list at given positions one after another, bypassing its search, and
+// compares each text with the one put in before it as the list compares.
+struct ListPlacement {
+  HWND list = nullptr;
+  uint32_t locale = 0;
+  std::wstring previous;  // the text put in before the last one
+  std::wstring text;      // the text put in last
+  int32_t placed = 0;     // items put in so far
+};
+ListPlacement StartListPlacement(HWND dialog, int listId);
+struct PlacedItem {
+  int position = 0;  // where the item stands, from 1; 0 when the list has no room (LB_ERRSPACE)
+  // How the text put in before it compares with this one: -1 sorts before, 0 equal, 1 after,
+  // -2 not comparable (-1 for the first item).
+  int previousOrder = -1;
+};
+// Puts the text at the position (from 1) and gives the item the value.
+PlacedItem PlaceListItem(ListPlacement& placement, int position, std::string_view text,
+                         int32_t value);
 std::string ListItemText(HWND dialog, int listId, int position);
 
 // A platform message box without owner; an empty caption shows kDefaultNoticeCaption

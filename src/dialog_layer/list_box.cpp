@@ -1,7 +1,6 @@
 // List-box operations with positions counted from 1 (the platform counts from 0).
 #include "dialog_layer/dialog_layer.h"
-
-#include <algorithm>
+#include "dialog_layer/list_window.h"
 
 namespace {
 
@@ -21,6 +20,8 @@ bool IsListOf(HWND list, HWND dialog, int listId) {
   return list && IsWindow(list) && GetParent(list) == dialog && GetDlgCtrlID(list) == listId;
 }
 
+}  // namespace
+
 HWND ListWindow(HWND dialog, int listId) {
   if (gLastList.dialog == dialog && gLastList.listId == listId &&
       IsListOf(gLastList.list, dialog, listId)) {
@@ -29,6 +30,8 @@ HWND ListWindow(HWND dialog, int listId) {
   gLastList = {dialog, listId, GetDlgItem(dialog, listId)};
   return gLastList.list;
 }
+
+namespace {
 
 LRESULT SendToList(HWND dialog, int listId, UINT message, WPARAM wParam, LPARAM lParam) {
   HWND list = ListWindow(dialog, listId);
@@ -99,27 +102,6 @@ void ListSetItemData(HWND dialog, int listId, int position, int32_t value) {
 
 void ListSetScrollWidth(HWND dialog, int listId, int pixels) {
   SendToList(dialog, listId, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(pixels), 0);
-}
-
-void AppendListSortKey(const std::string& text, std::string& keys) {
-  constexpr DWORD kListOrder = LCMAP_SORTKEY | NORM_IGNORECASE;
-  std::wstring wide = ToWide(text);
-  int length = static_cast<int>(wide.size());
-  size_t start = keys.size();
-  // One call with room enough for the usual key; a second with the exact size otherwise.
-  int room = 4 * length + 32;
-  keys.resize(start + static_cast<size_t>(room));
-  int made = LCMapStringW(LOCALE_USER_DEFAULT, kListOrder, wide.c_str(), length,
-                          reinterpret_cast<wchar_t*>(&keys[start]), room);
-  if (made == 0) {
-    room = LCMapStringW(LOCALE_USER_DEFAULT, kListOrder, wide.c_str(), length, nullptr, 0);
-    keys.resize(start + static_cast<size_t>(std::max(room, 0)));
-    made = room > 0 ? LCMapStringW(LOCALE_USER_DEFAULT, kListOrder, wide.c_str(), length,
-                                   reinterpret_cast<wchar_t*>(&keys[start]), room)
-                    : 0;
-  }
-  // The key ends with a zero byte, which comparing keys by length makes unnecessary.
-  keys.resize(start + static_cast<size_t>(made > 0 ? made - 1 : 0));
 }
 
 int ListCount(HWND dialog, int listId) {

@@ -2,13 +2,19 @@
 #include "dialog_layer/dialog_layer.h"
 #include "dialog_layer/thread_settings.h"
 
-std::wstring ToWide(const std::string& text) {
-  if (text.empty()) return {};
+void ToWideInto(std::string_view text, std::wstring& wide) {
+  wide.clear();
+  if (text.empty()) return;
   UINT codePage = ConversionCodePage();
   int size = static_cast<int>(text.size());
   int length = MultiByteToWideChar(codePage, MB_PRECOMPOSED, text.data(), size, nullptr, 0);
-  std::wstring wide(static_cast<size_t>(length), L'\0');
+  wide.resize(static_cast<size_t>(length));  // keeps the room it had: no allocation when reused
   MultiByteToWideChar(codePage, MB_PRECOMPOSED, text.data(), size, wide.data(), length);
+}
+
+std::wstring ToWide(const std::string& text) {
+  std::wstring wide;
+  ToWideInto(text, wide);
   return wide;
 }
 

@@ -1,7 +1,12 @@
 // The main list is filled in sorted order: the entries are sorted by the platform's sort keys,
-// which order texts as the list's own comparison does, and added in that order, so that every
-// item lands at or next to the end of the list. The list still places every item itself, and
-// the position it reports is the one that gets the item's entry number.
+// which order texts as the list's own comparison does, and every item is put straight at the
+// place where adding the entries in file order would leave it, without the list's search.
+// Three checks stand between that and a list arranged otherwise than adding in file order
+// arranges it: the list must be a sorted list that compares its texts itself; shown a set of
+// revealing texts, it must place them as the plan models (main_list_order.cpp); and every
+// item must compare, under the list's own comparison, as the plan says with the item put in
+// before it: equal within a group of equal texts, after it otherwise. Any doubt, and the list
+// is filled in file order, the slow and literal way.
 #include "list/main_list_fill.h"
 
 #include <new>
@@ -12,54 +17,52 @@
 #include "dialog_layer/dialog_layer.h"
 #include "list/list_format.h"
 #include "list/main_list.h"
-#include "list/sorted_insertion.h"
+#include "list/main_list_order.h"
 #include "list/text_width.h"
 #include "list/website_list.h"
 
 namespace {
 
-std::string DisplayTextOf(int32_t entry) {
-  return std::string(DisplayText(EntryUrl(gWebsiteList, entry), EntryName(gWebsiteList, entry)));
+std::string_view DisplayTextOf(int32_t entry) {
+  return DisplayText(EntryUrl(gWebsiteList, entry), EntryName(gWebsiteList, entry));
 }
 
-SortKeys MakeSortKeys(int32_t entryCount) {
-  SortKeys keys;
-  keys.ends.reserve(static_cast<size_t>(entryCount));
-  for (int32_t entry = 1; entry <= entryCount; ++entry) {
-    AppendListSortKey(DisplayTextOf(entry), keys.bytes);
-    if (keys.bytes.size() > kLargestEntryText) throw std::bad_alloc();  // 32-bit ends
-    keys.ends.push_back(static_cast<uint32_t>(keys.bytes.size()));
+// An item added at or above the sought entry's item moves it down by one.
+void FollowSoughtEntry(int32_t entry, int position, int32_t soughtEntry, FilledList& filled) {
+  if (entry == soughtEntry) {
+    filled.soughtPosition = position;
+  } else if (filled.soughtPosition > 0 && position <= filled.soughtPosition) {
+    ++filled.soughtPosition;
   }
-  return keys;
 }
 
-// Adds the entry's item and gives it the entry number; returns its 1-based position.
-int AddEntryItem(int32_t entry, const std::string& shown, FilledList& filled) {
-  int position = ListAddItem(gMainList.dialog, kMainListId, shown);
-  if (position < 1) throw std::bad_alloc();  // LB_ERRSPACE: the list is out of memory
-  ListSetItemData(gMainList.dialog, kMainListId, position, entry);
-  // An item added at or above the sought entry's item moves it down by one.
-  if (filled.soughtPosition > 0 && position <= filled.soughtPosition) ++filled.soughtPosition;
-  return position;
-}
-
-// Adds the entries in the planned order. False, as soon as the list reports another position
-// than planned: it orders or places items otherwise than modelled.
-bool AddAsPlanned(const InsertionPlan& plan, int32_t soughtEntry, FilledList& filled) {
+// Puts the entries in place as planned. False, as soon as an item does not compare with the
+// one put in before it as planned: the list's comparison orders those texts otherwise.
+bool PlaceAsPlanned(const SortedFillPlan& fill, int32_t soughtEntry, FilledList& filled) {
+  ListPlacement placement = StartListPlacement(gMainList.dialog, kMainListId);
+  const InsertionPlan& plan = fill.plan;
   for (size_t step = 0; step < plan.order.size(); ++step) {
     int32_t entry = plan.order[step] + 1;
-    int position = AddEntryItem(entry, DisplayTextOf(entry), filled);
-    if (position - 1 != plan.landing[step]) return false;
-    if (entry == soughtEntry) filled.soughtPosition = position;
+    PlacedItem placed =
+        PlaceListItem(placement, plan.landing[step] + 1, DisplayTextOf(entry), entry);
+    if (placed.position < 1) throw std::bad_alloc();  // LB_ERRSPACE: the list is out of memory
+    bool sameGroup = step > 0 && fill.ranks[static_cast<size_t>(plan.order[step])] ==
+                                     fill.ranks[static_cast<size_t>(plan.order[step - 1])];
+    if (placed.position - 1 != plan.landing[step] || placed.previousOrder != (sameGroup ? 0 : -1)) {
+      return false;
+    }
+    FollowSoughtEntry(entry, placed.position, soughtEntry, filled);
   }
   return true;
 }
 
-// The literal way: every entry in file order.
+// The literal way: every entry in file order, placed by the list's own search.
 void AddInFileOrder(int32_t entryCount, int32_t soughtEntry, FilledList& filled) {
   for (int32_t entry = 1; entry <= entryCount; ++entry) {
-    int position = AddEntryItem(entry, DisplayTextOf(entry), filled);
-    if (entry == soughtEntry) filled.soughtPosition = position;
+    int position = ListAddItem(gMainList.dialog, kMainListId, std::string(DisplayTextOf(entry)));
+    if (position < 1) throw std::bad_alloc();  // LB_ERRSPACE: the list is out of memory
+    ListSetItemData(gMainList.dialog, kMainListId, position, entry);
+    FollowSoughtEntry(entry, position, soughtEntry, filled);
   }
 }
 
@@ -67,7 +70,7 @@ int WidestDisplayText(int32_t entryCount) {
   MainListFontSelection selection;
   WidestText widest(entryCount);
   for (int32_t entry = 1; entry <= entryCount; ++entry) {
-    widest.Consider(DisplayText(EntryUrl(gWebsiteList, entry), EntryName(gWebsiteList, entry)));
+    widest.Consider(DisplayTextOf(entry));
   }
   return widest.widest;
 }
@@ -75,7 +78,7 @@ int WidestDisplayText(int32_t entryCount) {
 size_t DisplayTextBytes(int32_t entryCount) {
   size_t bytes = 0;
   for (int32_t entry = 1; entry <= entryCount; ++entry) {
-    bytes += DisplayText(EntryUrl(gWebsiteList, entry), EntryName(gWebsiteList, entry)).size();
+    bytes += DisplayTextOf(entry).size();
   }
   return bytes;
 }
@@ -84,6 +87,20 @@ size_t DisplayTextBytes(int32_t entryCount) {
 void ReserveItems(int32_t entryCount) {
   size_t textBytes = DisplayTextBytes(entryCount) * sizeof(wchar_t);
   if (!ListReserve(gMainList.dialog, kMainListId, entryCount, textBytes)) throw std::bad_alloc();
+}
+
+// Fills the list in sorted order when it places items as modelled; false otherwise, with the
+// list emptied again.
+bool FillInSortedOrder(int32_t entryCount, int32_t soughtEntry, FilledList& filled) {
+  ListOrder order = ListOrderOf(gMainList.dialog, kMainListId);
+  if (!MainListPlacesAsPlanned(order)) return false;
+  SortedFillPlan fill =
+      PlanSortedFill(order.locale, entryCount, [](int32_t i) { return DisplayTextOf(i + 1); });
+  ReserveItems(entryCount);
+  if (PlaceAsPlanned(fill, soughtEntry, filled)) return true;
+  ListReset(gMainList.dialog, kMainListId);
+  filled.soughtPosition = 0;
+  return false;
 }
 
 }  // namespace
@@ -102,14 +119,9 @@ FilledList FillMainList(int32_t entryCount, int32_t soughtEntry) {
   FilledList filled;
   if (entryCount <= 0) return filled;
   filled.widest = WidestDisplayText(entryCount);
-  InsertionPlan plan = PlanSortedInsertion(RanksOfKeys(MakeSortKeys(entryCount)));
-  ReserveItems(entryCount);
-  filled.sortedFill = AddAsPlanned(plan, soughtEntry, filled);
+  filled.sortedFill = FillInSortedOrder(entryCount, soughtEntry, filled);
   if (filled.sortedFill) return filled;
-  plan = InsertionPlan();
-  ListReset(gMainList.dialog, kMainListId);
   ReserveItems(entryCount);
-  filled.soughtPosition = 0;
   AddInFileOrder(entryCount, soughtEntry, filled);
   return filled;
 }

@@ -6,8 +6,9 @@
 struct FilledList {
   int widest = 0;              // the widest display text in pixels
   int32_t soughtPosition = 0;  // where the sought entry stands; 0 when no entry has its number
-  // The items went in in sorted order as planned. False when the list placed an item otherwise
-  // than planned and was filled again in file order, the slow and literal way.
+  // The items were put in place in sorted order as planned. False when the list was filled in
+  // file order, the slow and literal way: the list does not place or compare items as the
+  // plan models, or one of the texts compared otherwise than planned.
   bool sortedFill = false;
 };
 

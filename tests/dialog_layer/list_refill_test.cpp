@@ -98,11 +98,15 @@ TEST(ListRefill, SortKeysOrderTextsAsTheListDoes) {
                                           "123",           "",          "a"};
   WindowGuard host(MakeHost(false));
   AddList(host.window, false);
+  ListOrder order = ListOrderOf(host.window, kListId);
+  EXPECT_TRUE(order.comparesTexts);
+  ListSortKeyMaker maker;
+  maker.locale = order.locale;
   std::vector<std::string> keys;
   for (const std::string& text : texts) {
     ListAddItem(host.window, kListId, text);
     std::string key;
-    AppendListSortKey(text, key);
+    AppendListSortKey(maker, text, key);
     keys.push_back(key);
   }
   std::vector<size_t> byKey(texts.size());
@@ -114,16 +118,47 @@ TEST(ListRefill, SortKeysOrderTextsAsTheListDoes) {
     std::string listed = ListItemText(host.window, kListId, static_cast<int>(p) + 1);
     std::string keyed = texts[byKey[p]];
     std::string listedKey, keyedKey;
-    AppendListSortKey(listed, listedKey);
-    AppendListSortKey(keyed, keyedKey);
+    AppendListSortKey(maker, listed, listedKey);
+    AppendListSortKey(maker, keyed, keyedKey);
     EXPECT_EQ(listedKey, keyedKey)
         << "position " << p + 1 << ": list " << listed << ", keys " << keyed;
   }
   std::string upper, lower;
-  AppendListSortKey("ALPHA", upper);
-  AppendListSortKey("alpha", lower);
+  AppendListSortKey(maker, "ALPHA", upper);
+  AppendListSortKey(maker, "alpha", lower);
   EXPECT_EQ(upper, lower);
   EXPECT_FALSE(upper.empty());
+}
+
+// Items put in place stay where they are put, carry their values, and each is compared with
+// the one put in before it as the list compares, in the list's locale.
+TEST(ListRefill, PlacedItemsAreComparedWithTheOnePutInBefore) {
+  WindowGuard host(MakeHost(false));
+  HWND list = AddList(host.window, false);
+  SendMessageW(list, LB_SETLOCALE, 0x041D, 0);  // Swedish: "\xC4" (A with diaeresis) after "z"
+  struct Step {
+    int position;
+    const char* text;
+    int previousOrder;
+  };
+  const Step steps[] = {{1, "beta", -1},    {1, "zebra", -1},    {3, "Beta", 1},
+                        {3, "BETA", 0},     {2, "\xC4pple", -1}, {4, "\xC4pple", 0},
+                        {1, "\xE4pple", 0}, {1, "Zebra", 1}};
+  ListPlacement placement = StartListPlacement(host.window, kListId);
+  int32_t value = 0;
+  for (const Step& step : steps) {
+    PlacedItem placed = PlaceListItem(placement, step.position, step.text, ++value);
+    EXPECT_EQ(placed.position, step.position) << step.text;
+    EXPECT_EQ(placed.previousOrder, step.previousOrder) << step.text;
+  }
+  const std::vector<std::string> texts = {"Zebra", "\xE4pple", "zebra", "\xC4pple",
+                                          "beta",  "\xC4pple", "BETA",  "Beta"};
+  const std::vector<int32_t> values = {8, 7, 2, 5, 1, 6, 4, 3};
+  ASSERT_EQ(ListCount(host.window, kListId), 8);
+  for (int p = 1; p <= 8; ++p) {
+    EXPECT_EQ(ListItemText(host.window, kListId, p), texts[static_cast<size_t>(p - 1)]);
+    EXPECT_EQ(ListGetItemData(host.window, kListId, p), values[static_cast<size_t>(p - 1)]);
+  }
 }
 
 }  // namespace

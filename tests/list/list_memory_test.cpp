@@ -150,30 +150,36 @@ TEST_F(ListMemory, EveryAllocationOfASaveMayFail) {
   EXPECT_GT(failures, 20);
 }
 
-// A list box that has no room for more items answers LB_ERRSPACE.
+// A list box that has no room for more items answers LB_ERRSPACE, whether items are added
+// with its search (LB_ADDSTRING) or put in place (LB_INSERTSTRING).
 WNDPROC gListBoxProcedure = nullptr;
+UINT gFailingMessage = 0;
 int gItemsWithRoom = 0;
 
 LRESULT CALLBACK ListWithLittleRoom(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == LB_ADDSTRING && gItemsWithRoom-- <= 0) return LB_ERRSPACE;
+  if (message == gFailingMessage && gItemsWithRoom-- <= 0) return LB_ERRSPACE;
   return CallWindowProcW(gListBoxProcedure, list, message, wParam, lParam);
 }
 
 TEST_F(ListMemory, AListWithoutRoomIsReportedAndNothingIsSavedOverTheFile) {
-  WriteFileBytes("list.txt", SmallList());
-  gListBoxProcedure = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrW(list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ListWithLittleRoom)));
-  gItemsWithRoom = 5;
-  NoticeWatcher watcher;
-  LoadOutcome outcome = Load("list.txt");
-  SetWindowLongPtrW(list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(gListBoxProcedure));
+  for (UINT failing : {LB_ADDSTRING, LB_INSERTSTRING}) {
+    WriteFileBytes("list.txt", SmallList());
+    ClearWebsiteList();
+    gListBoxProcedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ListWithLittleRoom)));
+    gFailingMessage = failing;
+    gItemsWithRoom = 5;
+    NoticeWatcher watcher;
+    LoadOutcome outcome = Load("list.txt");
+    SetWindowLongPtrW(list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(gListBoxProcedure));
 
-  ExpectEmptiedAndLocked(outcome, "LB_ERRSPACE");
-  ASSERT_TRUE(watcher.WaitForCount(1));
-  EXPECT_EQ(watcher.Notices()[0].text, LoadNotice("list.txt"));
-  EXPECT_EQ(watcher.Notices()[0].icon, static_cast<UINT>(MB_ICONERROR));
-  EXPECT_FALSE(SaveEditedText("http://x.example\r\n", 1)) << "the file's list was never shown";
-  EXPECT_EQ(FileBytes("list.txt"), SmallList());
+    ExpectEmptiedAndLocked(outcome, failing == LB_ADDSTRING ? "LB_ADDSTRING" : "LB_INSERTSTRING");
+    ASSERT_TRUE(watcher.WaitForCount(1));
+    EXPECT_EQ(watcher.Notices()[0].text, LoadNotice("list.txt"));
+    EXPECT_EQ(watcher.Notices()[0].icon, static_cast<UINT>(MB_ICONERROR));
+    EXPECT_FALSE(SaveEditedText("http://x.example\r\n", 1)) << "the file's list was never shown";
+    EXPECT_EQ(FileBytes("list.txt"), SmallList());
+  }
 }
 
 // A file bigger than the program can hold is not read at all. The file is sparse: it takes
