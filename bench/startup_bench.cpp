@@ -1,10 +1,12 @@
 // Start-up time and peak memory of the real quillet.exe, measured from outside as a user
 // starts it. Start-up: from CreateProcess until the main dialog is shown with its 1000-entry
 // default list loaded, against a bare Win32 program (one empty dialog) measured the same way
-// until its dialog is shown; several runs of each, taking turns, median. Memory: the peak
-// resident set of quillet.exe (VmHWM of its process under Wine) with a large default list,
-// less that with a one-entry list, against the size of the large list's file.
-//   startup_bench.exe [RUNS [MEMORY_ENTRIES]]   (default: 9 runs, 1000000 entries)
+// until its dialog is shown; several runs of each, taking turns, median. Big lists: from
+// CreateProcess until the main list holds every entry of a default list of each size, against
+// a one-entry list, three runs taking turns, median. Memory: the peak resident set of
+// quillet.exe (VmHWM of its process under Wine) with the largest default list, less that with
+// the one-entry list, against the size of the large list's file.
+//   startup_bench.exe [RUNS [ENTRIES...]]   (default: 9 runs, 1000000 entries)
 #include <windows.h>
 #include <psapi.h>
 
@@ -28,6 +30,7 @@ constexpr int kStartupEntries = 1000;
 constexpr int kMainListId = 101;
 constexpr DWORD kStartupTimeoutMs = 60'000;
 constexpr DWORD kBigListTimeoutMs = 600'000;
+constexpr int kBigListRuns = 3;
 
 // A program ready to start: its copy in a folder of its own, with a default list beside it.
 struct PreparedProgram {
@@ -184,47 +187,81 @@ long long PeakResidentKb(const QuilletProcess& quillet, const std::wstring& path
   return static_cast<long long>(counters.PeakWorkingSetSize / 1024);
 }
 
-long long PeakWithList(const std::wstring& quillet, int entries, const std::string& listBytes,
-                       double& loadSeconds) {
-  PreparedProgram copy = Prepare(quillet, listBytes);
+// One start of the program with a default list of that many entries: the seconds until its
+// main list holds them all, and its peak memory.
+struct BigListStart {
+  double seconds = 0;
+  long long peakKb = 0;
+};
+
+BigListStart StartWithList(const PreparedProgram& copy, int entries) {
   QuilletProcess started;
-  loadSeconds =
+  BigListStart start;
+  start.seconds =
       StartUntilReady(copy.path, MainDialogCaption(), entries, kBigListTimeoutMs, started);
-  long long peak = PeakResidentKb(started, copy.path);
+  start.peakKb = PeakResidentKb(started, copy.path);
   EndQuillet(started);
-  RemoveFolder(copy.folder);
-  return peak;
+  return start;
 }
 
-void MeasureMemory(const std::wstring& quillet, int entries) {
-  std::string bigList = MakeListFile(entries);
-  double smallSeconds = 0, bigSeconds = 0;
-  long long small = PeakWithList(quillet, 1, MakeListFile(1), smallSeconds);
-  long long big = PeakWithList(quillet, entries, bigList, bigSeconds);
-  double fileMb = static_cast<double>(bigList.size()) / (1024.0 * 1024.0);
-  double extraMb = static_cast<double>(big - small) / 1024.0;
+struct BigList {
+  int entries;
+  PreparedProgram copy;
+  double fileMb;
+  std::vector<double> seconds;
+  long long peakKb = 0;
+};
+
+// Start to list shown with default lists of 1 entry and of each of the sizes, the programs
+// taking turns; the median of the runs, and the same less the 1-entry list's. Peak memory of
+// the biggest list against the size of its file.
+void MeasureBigLists(const std::wstring& quillet, const std::vector<int>& sizes, int runs) {
+  std::vector<BigList> lists;
+  for (int entries : sizes) {
+    std::string bytes = MakeListFile(entries);
+    lists.push_back({entries,
+                     Prepare(quillet, bytes),
+                     static_cast<double>(bytes.size()) / (1024.0 * 1024.0),
+                     {},
+                     0});
+  }
+  for (int run = 0; run < runs; ++run) {
+    for (BigList& list : lists) {
+      BigListStart start = StartWithList(list.copy, list.entries);
+      list.seconds.push_back(start.seconds);
+      list.peakKb = std::max(list.peakKb, start.peakKb);
+    }
+  }
+  double smallSeconds = Median(lists.front().seconds);
   std::printf(
-      "| quillet.exe default list | list file (MiB) | peak resident, %s (MiB) |"
-      " start to list shown (s) |\n",
+      "| quillet.exe default list | list file (MiB) | peak resident, %s (MiB) | runs |"
+      " start to list shown, median (s) | after the 1-entry list's (s) |\n",
       gPeakSource);
-  std::printf("|---|---:|---:|---:|\n");
-  std::printf("| 1 entry | 0.00 | %.1f | %.2f |\n", static_cast<double>(small) / 1024.0,
-              smallSeconds);
-  std::printf("| %s entries | %.1f | %.1f | %.2f |\n", SizeLabel(entries).c_str(), fileMb,
-              static_cast<double>(big) / 1024.0, bigSeconds);
-  std::printf("\nMemory for the list: %.1f MiB = %.2f x the list file\n", extraMb,
-              extraMb / fileMb);
+  std::printf("|---|---:|---:|---:|---:|---:|\n");
+  for (const BigList& list : lists) {
+    std::printf("| %s | %.2f | %.1f | %zu | %.2f | %.2f |\n",
+                list.entries == 1 ? "1 entry" : (SizeLabel(list.entries) + " entries").c_str(),
+                list.fileMb, static_cast<double>(list.peakKb) / 1024.0, list.seconds.size(),
+                Median(list.seconds), Median(list.seconds) - smallSeconds);
+  }
+  const BigList& biggest = lists.back();
+  double extraMb = static_cast<double>(biggest.peakKb - lists.front().peakKb) / 1024.0;
+  std::printf("\nMemory for the %s-entry list: %.1f MiB = %.2f x the list file\n",
+              SizeLabel(biggest.entries).c_str(), extraMb, extraMb / biggest.fileMb);
+  for (const BigList& list : lists) RemoveFolder(list.copy.folder);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 9;
-  int memoryEntries = argc > 2 ? std::atoi(argv[2]) : 1'000'000;
+  std::vector<int> bigSizes = {1};
+  for (int i = 2; i < argc; ++i) bigSizes.push_back(std::atoi(argv[i]));
+  if (argc <= 2) bigSizes.push_back(1'000'000);
   std::wstring quillet = WindowsPathOf(QUILLET_PROGRAM);
   std::wstring minimal = WindowsPathOf(MINIMAL_PROGRAM);
   std::wstring setup = WindowsPathOf(SETUP_PROGRAM);
   MeasureStartup(quillet, minimal, setup, runs);
-  if (memoryEntries > 0) MeasureMemory(quillet, memoryEntries);
+  MeasureBigLists(quillet, bigSizes, kBigListRuns);
   return 0;
 }
