@@ -4,6 +4,8 @@
 #include "dialog_layer/layer_fixture.h"
 #include "support/dialog_script.h"
 
+#include <dlgs.h>  // control ids of the common dialogs; needs windows.h first
+
 namespace {
 
 constexpr int kStatusId = 204;
@@ -133,14 +135,15 @@ void ReadFileDialog(HWND dialog) {
   wchar_t title[64] = {};
   GetWindowTextW(dialog, title, 64);
   gView.title = title;
-  constexpr int kFileTypeCombo = 0x470;  // cmb1
+  constexpr int kFileTypeCombo = cmb1;
   gView.filterCount =
       static_cast<int>(SendDlgItemMessageW(dialog, kFileTypeCombo, CB_GETCOUNT, 0, 0));
   wchar_t first[64] = {};
   SendDlgItemMessageW(dialog, kFileTypeCombo, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(first));
   gView.firstFilter = first;
-  gView.fileName = TextOfItem(dialog, 0x47C);  // cmb13, the file name box
-  if (gView.fileName.empty()) gView.fileName = TextOfItem(dialog, 0x480);  // edt1
+  // The file-name combo box of the Explorer-style dialog, else the plain file-name edit box.
+  gView.fileName = TextOfItem(dialog, cmb13);
+  if (gView.fileName.empty()) gView.fileName = TextOfItem(dialog, edt1);
 }
 
 HWND OpenFileDialog() {

@@ -1,6 +1,7 @@
 #include "quillet_driver.h"
 
 #include <commctrl.h>
+#include <dlgs.h>  // control ids of the common dialogs; needs windows.h first
 
 #include <vector>
 
@@ -22,13 +23,11 @@ Function WineExport(const char* name) {
 // The file-name box of an open-file dialog: the edit box of the file-name combo box (cmb13)
 // of the Explorer-style dialog, or the plain file-name edit box (edt1).
 HWND FileNameBox(HWND fileDialog) {
-  constexpr int kFileNameCombo = 0x47C;
-  constexpr int kFileNameEdit = 0x480;
-  if (HWND combo = GetDlgItem(fileDialog, kFileNameCombo)) {
+  if (HWND combo = GetDlgItem(fileDialog, cmb13)) {
     HWND edit = FindWindowExW(combo, nullptr, L"Edit", nullptr);
     return edit ? edit : combo;
   }
-  return GetDlgItem(fileDialog, kFileNameEdit);
+  return GetDlgItem(fileDialog, edt1);
 }
 
 void PostKey(HWND window, UINT message, UINT virtualKey, bool release) {
