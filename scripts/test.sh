@@ -3,7 +3,8 @@
 #   1. the portable core, natively, with its GoogleTest suite;
 #   2. the same core with AddressSanitizer and UndefinedBehaviorSanitizer;
 #   3. the 32-bit Windows program and its test programs (MinGW-w64), run under Wine on a
-#      private Xvfb display: the in-process suites and the end-to-end suite.
+#      private Xvfb display: the in-process suites and the end-to-end suite, inside the test
+#      of the run command (scripts/run.sh), which runs with a scratch HOME.
 # Exits non-zero on any failure. QUILLET_BUILD names the build folder (default: build).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -29,5 +30,8 @@ cmake -S "$root" -B "$build/win" -DCMAKE_BUILD_TYPE=Release -DQUILLET_WERROR=ON 
 cmake --build "$build/win" -j"$jobs"
 # One test program at a time: they share one display, and focus and the foreground window
 # belong to whichever program is active, so programs running side by side disturb each other.
-"$root/scripts/with-wine.sh" "$build/win" \
+# The run command's test wraps the suite: it makes a per-user folder and run prefix in a
+# scratch HOME, runs the suite with that HOME, and checks that the suite left them alone.
+bash "$root/tests/run/run_command_test.sh" "$build" \
+  "$root/scripts/with-wine.sh" "$build/win" \
   ctest --test-dir "$build/win" --output-on-failure --timeout 600
