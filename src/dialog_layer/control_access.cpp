@@ -2,6 +2,8 @@
 #include "dialog_layer/dialog_layer.h"
 #include "dialog_layer/window_records.h"
 
+#include <algorithm>
+
 namespace {
 
 // The dialog of the layer that holds the window, following the records' parents.
@@ -9,6 +11,16 @@ HWND OwningDialog(HWND window, HWND fallback) {
   const WindowRecord* record = FindRecord(window);
   while (record && record->kind != kDialogKind) record = FindRecord(record->parent);
   return record ? record->window : fallback;
+}
+
+// The window's text as the platform holds it, in UTF-16.
+std::wstring WideText(HWND window) {
+  int length = GetWindowTextLengthW(window);
+  if (length <= 0) return {};
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  int copied = GetWindowTextW(window, text.data(), length + 1);
+  text.resize(static_cast<size_t>(std::max(copied, 0)));
+  return text;
 }
 
 }  // namespace
@@ -25,11 +37,18 @@ void FocusControl(HWND dialog, int id) {
 }
 
 std::string GetControlText(HWND window) {
-  int length = GetWindowTextLengthW(window);
-  if (length <= 0) return {};
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  int copied = GetWindowTextW(window, text.data(), length + 1);
-  return ToAnsi(text.data(), copied);
+  return ToAnsi(WideText(window));
+}
+
+CheckedText GetControlTextChecked(HWND window) {
+  std::wstring text = WideText(window);
+  return ToAnsiChecked(text.data(), static_cast<int>(text.size()));
+}
+
+bool SetControlText(HWND window, const std::string& text) {
+  std::wstring wide = ToWide(text);
+  if (!SetWindowTextW(window, wide.c_str())) return false;
+  return GetWindowTextLengthW(window) == static_cast<int>(wide.size());
 }
 
 SIZE GetClientSize(HWND dialog, int32_t controlId) {

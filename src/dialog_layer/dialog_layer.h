@@ -58,6 +58,14 @@ std::wstring ToWide(const std::string& text);  // ANSI code page -> UTF-16
 void ToWideInto(std::string_view text, std::wstring& wide);
 std::string ToAnsi(const std::wstring& text);  // UTF-16 -> ANSI code page
 std::string ToAnsi(const wchar_t* text, int length);
+// A text converted as ToAnsi converts it, and whether it lost anything on the way.
+struct CheckedText {
+  std::string text;
+  // Index (in UTF-16 units) of the first character that the ANSI code page holds only as a
+  // look-alike or not at all; -1 when every character has its exact counterpart.
+  int firstInexact = -1;
+};
+CheckedText ToAnsiChecked(const wchar_t* text, int length);
 // UTF-16 -> ANSI code page, as ToAnsi; false when some character has no exact form in the
 // code page and came out as another one (a best fit or the default character).
 bool ToAnsiExactly(const std::wstring& text, std::string& ansi);
@@ -78,9 +86,25 @@ void SetColors(HWND dialog, int32_t controlId, int32_t textColor, int32_t backgr
 void FocusControl(HWND dialog, int id);
 HWND ControlHandle(HWND dialog, int id);
 std::string GetControlText(HWND window);
+// The control's text as GetControlText gives it, and where it first lost a character.
+CheckedText GetControlTextChecked(HWND window);
+// Sets a control's text (or a dialog's caption); false when the window did not take all of it
+// (an edit box out of memory).
+bool SetControlText(HWND window, const std::string& text);
 SIZE GetClientSize(HWND dialog, int32_t controlId);
 void SetControlSize(HWND dialog, int32_t controlId, int width, int height);
 HACCEL AttachAccelerators(HWND dialog, const std::vector<ACCEL>& records);
+// For a callback that handles a message whose result is not its own non-zero answer: the
+// message's result becomes this value (0 included), and the callback then returns any
+// non-zero value to mark the message handled.
+void SetMessageResult(HWND dialog, LRESULT result);
+
+// --- The end of the session ---------------------------------------------------------------
+
+// While held, the system shows the reason as what keeps it from logging off or shutting down
+// (when it shows such reasons: Windows Vista and later).
+void HoldSessionEnd(HWND window, const std::string& reason);
+void ReleaseSessionEnd(HWND window);
 
 // --- Dialog services ----------------------------------------------------------------------
 

@@ -15,8 +15,17 @@ int32_t CallCallback(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   return record->callback(dialog, message, wParam, lParam);
 }
 
+// Whether the callback set the message's result itself (SetMessageResult); asking forgets it.
+bool TakeMessageResultMark(HWND dialog) {
+  WindowRecord* record = FindDialogRecord(dialog);
+  if (!record || !record->messageResultSet) return false;
+  record->messageResultSet = false;
+  return true;
+}
+
 // The callback's answer also becomes the message result, unless one was set already.
 INT_PTR FinishHandled(HWND dialog, int32_t result) {
+  if (TakeMessageResultMark(dialog)) return TRUE;
   if (GetWindowLongPtrW(dialog, DWLP_MSGRESULT) == 0) {
     SetWindowLongPtrW(dialog, DWLP_MSGRESULT, result);
   }
@@ -68,6 +77,7 @@ INT_PTR RouteToCallback(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
   // would outlive its window and could be mistaken for a later window with the same handle.
   if (message == WM_NCDESTROY) ReleaseDialogRecords(dialog);
   if (result != 0) return FinishHandled(dialog, result);
+  TakeMessageResultMark(dialog);  // set, but the message was left to the default after all
   return DefaultHandling(dialog, message, wParam, lParam);
 }
 
@@ -82,4 +92,11 @@ INT_PTR CALLBACK LayerDialogProcedure(HWND dialog, UINT message, WPARAM wParam, 
     default:
       return RouteToCallback(dialog, message, wParam, lParam);
   }
+}
+
+void SetMessageResult(HWND dialog, LRESULT result) {
+  WindowRecord* record = FindDialogRecord(dialog);
+  if (!record) return;
+  SetWindowLongPtrW(dialog, DWLP_MSGRESULT, result);
+  record->messageResultSet = true;
 }

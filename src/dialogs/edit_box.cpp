@@ -18,7 +18,12 @@ int EditLineLength(HWND editBox, int characterIndex) {
 }
 
 int EditCaretLine(HWND editBox) {
-  return static_cast<int>(SendToEdit(editBox, EM_LINEFROMCHAR, static_cast<WPARAM>(-1), 0));
+  return EditLineOfCharacter(editBox, -1);
+}
+
+int EditLineOfCharacter(HWND editBox, int characterIndex) {
+  return static_cast<int>(
+      SendToEdit(editBox, EM_LINEFROMCHAR, static_cast<WPARAM>(characterIndex), 0));
 }
 
 void EditSelect(HWND editBox, int first, int end) {
@@ -39,4 +44,8 @@ bool EditIsModified(HWND editBox) {
 
 void EditSetModified(HWND editBox, bool modified) {
   SendToEdit(editBox, EM_SETMODIFY, modified ? TRUE : FALSE, 0);
+}
+
+void EditAllowLargestText(HWND editBox) {
+  SendToEdit(editBox, EM_SETLIMITTEXT, 0, 0);
 }

@@ -11,9 +11,15 @@ int EditLineStart(HWND editBox, int line);
 int EditLineLength(HWND editBox, int characterIndex);
 // The line that holds the caret, or the start of the selection when there is one.
 int EditCaretLine(HWND editBox);
+// The line that holds the character at the index.
+int EditLineOfCharacter(HWND editBox, int characterIndex);
 void EditSelect(HWND editBox, int first, int end);
 int EditFirstVisibleLine(HWND editBox);
 // Scrolls the text by the given number of lines (negative: up).
 void EditScrollLines(HWND editBox, int lines);
 bool EditIsModified(HWND editBox);
 void EditSetModified(HWND editBox, bool modified);
+// Lets the user type and paste up to the most text the edit box can hold (EM_SETLIMITTEXT 0).
+// The platform's default limit binds only what the user enters, not a text set by the
+// program, so an edit box given a longer text refuses every typed character.
+void EditAllowLargestText(HWND editBox);

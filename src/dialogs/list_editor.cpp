@@ -2,11 +2,10 @@
 
 #include "dialog_layer/dialog_layer.h"
 #include "dialogs/edit_box.h"
-#include "list/list_file.h"
+#include "dialogs/editor_closing.h"
 #include "list/main_list.h"
 
 const char* const kListEditorCaption = "Add or change websites";
-const char* const kSaveQuestion = "Do you want to save this data?";
 
 ListEditorState gListEditor;
 
@@ -16,8 +15,10 @@ constexpr DWORD kEditorStyle = WS_CLIPSIBLINGS | WS_SYSMENU | WS_THICKFRAME;
 constexpr DWORD kEditBoxStyle = ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL | WS_HSCROLL;
 static_assert(kEditorStyle == 0x040C0000 && kEditBoxStyle == 0x00301004,
               "the styles the list editor and its edit box are made with");
-constexpr int32_t kKeepOpen = 1;
+constexpr int32_t kHandled = 1;
 constexpr int32_t kLetLayerHandle = 0;
+// Posted when the edit box has refused text, so that the user is told once it has finished.
+constexpr UINT kTellRefusalMessage = WM_APP + 1;
 
 // Caret on the first line and that line at the top: where an edit box leaves them after its
 // text was set differs between platforms (Wine: after the text's end, scrolled down to it).
@@ -31,7 +32,9 @@ void StartAtTheTop(HWND editBox) {
 // line -1 names the caret's line, the first.
 void MarkSelectedLine(HWND dialog) {
   int position = ListSelected(gMainList.dialog, kMainListId);
-  gListEditor = {dialog, ControlHandle(dialog, kListEditorEditId), false};
+  gListEditor = ListEditorState();
+  gListEditor.dialog = dialog;
+  gListEditor.editBox = ControlHandle(dialog, kListEditorEditId);
   HWND editBox = gListEditor.editBox;
   StartAtTheTop(editBox);
   int start = EditLineStart(editBox, position - 1);
@@ -49,40 +52,23 @@ void ForgetEditor(HWND dialog) {
   if (gListEditor.dialog == dialog) gListEditor = ListEditorState();
 }
 
-// Keeps the editor open when the list was not saved: the save has said why, and the text and
-// its changed state stay for another try or for No.
-int32_t SaveAndClose(HWND dialog) {
-  std::string text = GetControlText(ControlHandle(dialog, kListEditorEditId));
-  return SaveEditedText(text, EditorLineToSelect(gListEditor.editBox)) ? kLetLayerHandle
-                                                                       : kKeepOpen;
+// The edit box says it is full (EN_MAXTEXT) or out of memory (EN_ERRSPACE) when it has cut
+// short or dropped what was typed or pasted.
+void OnEditBoxNotification(HWND dialog, WORD notification) {
+  if (notification != EN_MAXTEXT && notification != EN_ERRSPACE) return;
+  gListEditor.refusalUntold = true;
+  PostMessageW(dialog, kTellRefusalMessage, 0, 0);
 }
 
-int32_t AskAndSave(HWND dialog) {
-  int answer = ShowNotice(kSaveQuestion, MB_YESNOCANCEL | MB_ICONQUESTION, "");
-  // The question has its own loop: the editor may have been ended meanwhile, and its text
-  // with it. Nothing is saved then.
-  if (gListEditor.dialog != dialog || !IsWindow(dialog)) return kKeepOpen;
-  if (answer == IDCANCEL) return kKeepOpen;
-  if (answer == IDNO) return kLetLayerHandle;
-  return SaveAndClose(dialog);
-}
-
-// The question has no owner, so the editor's close box stays within reach while it, or the
-// save after it, is running; such a second close is dropped.
-int32_t AnswerClose(HWND dialog) {
-  if (gListEditor.closing) return kKeepOpen;
-  if (!EditIsModified(gListEditor.editBox)) return kLetLayerHandle;
-  gListEditor.closing = true;
-  int32_t result = AskAndSave(dialog);
-  if (gListEditor.dialog == dialog) gListEditor.closing = false;
-  return result;
+void OnCommand(HWND dialog, WPARAM wParam) {
+  if (LOWORD(wParam) == kListEditorEditId) OnEditBoxNotification(dialog, HIWORD(wParam));
 }
 
 // The low four bits of a system command are the platform's own; the layer ends the dialog
 // on any command that is SC_CLOSE without them, so the editor asks for all of those.
 int32_t OnSystemCommand(HWND dialog, WPARAM command) {
   if ((command & 0xFFF0) != SC_CLOSE) return kLetLayerHandle;
-  return AnswerClose(dialog);
+  return AnswerEditorClose(dialog);
 }
 
 }  // namespace
@@ -93,12 +79,22 @@ int32_t EditorLineToSelect(HWND editBox) {
   return lineHasText ? line + 1 : line;
 }
 
-void ShowListEditor(HWND owner, int x, int y, int width, int height, const std::string& text) {
+bool ShowListEditor(HWND owner, int x, int y, int width, int height, const std::string& text) {
   HWND dialog =
       NewDialog(kPixelMode, owner, kListEditorCaption, x, y, width, height, kEditorStyle, 0);
-  if (!dialog) return;
-  AddControl(kTextBox, dialog, kListEditorEditId, text, 0, 0, width, height, kEditBoxStyle, 0);
+  if (!dialog) return false;
+  AddControl(kTextBox, dialog, kListEditorEditId, "", 0, 0, width, height, kEditBoxStyle, 0);
+  HWND editBox = ControlHandle(dialog, kListEditorEditId);
+  // Before the text: a list longer than the default limit would otherwise take no typed or
+  // pasted character at all.
+  EditAllowLargestText(editBox);
+  // A list shown in part could be saved in part.
+  if (!SetControlText(editBox, text)) {
+    DismissDialog(dialog, 0);
+    return false;
+  }
   ShowModal(dialog, ListEditorCallback, nullptr);
+  return true;
 }
 
 int32_t ListEditorCallback(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
@@ -109,8 +105,16 @@ int32_t ListEditorCallback(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     case WM_SIZE:
       FillClientArea(dialog);
       return kLetLayerHandle;
+    case WM_COMMAND:
+      OnCommand(dialog, wParam);
+      return kLetLayerHandle;
+    case kTellRefusalMessage:
+      TellRefusedText();
+      return kHandled;
     case WM_SYSCOMMAND:
       return OnSystemCommand(dialog, wParam);
+    case WM_QUERYENDSESSION:
+      return AnswerSessionEnd(dialog);
     case WM_DESTROY:
       ForgetEditor(dialog);
       return kLetLayerHandle;

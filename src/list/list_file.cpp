@@ -79,6 +79,7 @@ LoadOutcome LoadFromPath(const std::string& path) {
   ListReset(gMainList.dialog, kMainListId);
   gWebsiteList.entries = EntryStore();  // the earlier list goes before the next one is read
   FileRead file = ReadWholeFile(path);
+  gWebsiteList.loadedFile = file.stamp;
   if (file.status == FileReadStatus::kUnreadable) {
     pause.End();
     gWebsiteList.listFileUnread = true;
@@ -112,6 +113,7 @@ LoadOutcome LoadListFile() {
   gWebsiteList.listFileUnread = false;
   gWebsiteList.listFileForm = ListFileForm::kPlain;
   gWebsiteList.listFileInexact = false;
+  gWebsiteList.loadedFile = FileStamp();
   try {
     // A copy: a notice runs a message loop, in which the user may choose another list.
     return LoadFromPath(std::string(gWebsiteList.listFilePath));

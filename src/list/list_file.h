@@ -28,3 +28,9 @@ bool SaveListText();
 
 // The save sequence: normalise, save, reload. Returns false when the list was not saved.
 bool SaveEditedText(const std::string& editedText, int32_t lineToSelect);
+
+// Whether a save would replace a file that another program has changed, made or removed since
+// the latest load read it: its size or its bytes differ (or, when it cannot be read now, its
+// size or last-write time). False when the save would be refused anyway (not a text file,
+// a file the load could not read, or one it could not show as it is).
+bool ListFileChangedSinceLoad();

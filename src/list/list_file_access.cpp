@@ -17,6 +17,38 @@ constexpr int64_t kLargestReadableFile = int64_t{1} << 30;
 constexpr size_t kLargestTransfer = size_t{1} << 30;
 // Names tried for the new file beside the target before giving up.
 constexpr int kTemporaryNameAttempts = 64;
+// Piece size of reading a file only to hash it.
+constexpr DWORD kHashPiece = DWORD{1} << 20;
+
+uint64_t TimeValue(const FILETIME& time) {
+  return (uint64_t{time.dwHighDateTime} << 32) | time.dwLowDateTime;
+}
+
+// Size and last-write time of the open file; its bytes are hashed by the caller.
+FileStamp StampOfOpenFile(HANDLE file) {
+  FileStamp stamp;
+  BY_HANDLE_FILE_INFORMATION information;
+  if (!GetFileInformationByHandle(file, &information)) return stamp;
+  stamp.exists = true;
+  stamp.size = (uint64_t{information.nFileSizeHigh} << 32) | information.nFileSizeLow;
+  stamp.lastWrite = TimeValue(information.ftLastWriteTime);
+  return stamp;
+}
+
+// Hashes the file's bytes from its start, a piece at a time; false when they cannot all be
+// read.
+bool HashWholeFile(HANDLE file, uint64_t size, uint64_t& hash) {
+  std::string piece(kHashPiece, '\0');
+  uint64_t done = 0;
+  hash = kHashStart;
+  for (;;) {
+    DWORD read = 0;
+    if (!ReadFile(file, piece.data(), kHashPiece, &read, nullptr)) return false;
+    if (read == 0) return done == size;
+    hash = HashBytes(std::string_view(piece.data(), read), hash);
+    done += read;
+  }
+}
 
 bool IsExistingFile(const std::wstring& path) {
   DWORD attributes = GetFileAttributesW(path.c_str());
@@ -96,9 +128,11 @@ FileRead ReadWholeFile(const std::string& path) {
   if (file == INVALID_HANDLE_VALUE) {
     result.status =
         IsExistingFile(widePath) ? FileReadStatus::kUnreadable : FileReadStatus::kMissing;
+    result.stamp.exists = result.status == FileReadStatus::kUnreadable;
     return result;
   }
   bool complete = false;
+  result.stamp = StampOfOpenFile(file);
   try {
     complete = ReadAll(file, result.bytes);
   } catch (...) {
@@ -108,7 +142,38 @@ FileRead ReadWholeFile(const std::string& path) {
   CloseHandle(file);
   result.status = complete ? FileReadStatus::kRead : FileReadStatus::kUnreadable;
   if (!complete) result.bytes.clear();
+  result.stamp.exists = true;
+  result.stamp.read = complete;
+  if (complete) {
+    result.stamp.size = result.bytes.size();
+    result.stamp.hash = HashBytes(result.bytes);
+  }
   return result;
+}
+
+FileStamp CurrentFileStamp(const std::string& path, uint64_t sizeToHash) {
+  std::wstring widePath = ToWide(path);
+  // Only looked at, for a moment: other programs may go on reading and writing it meanwhile.
+  HANDLE file = CreateFileW(widePath.c_str(), GENERIC_READ,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    // Held open by another program, or no permission: its size and time are all there is.
+    FileStamp stamp;
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExW(widePath.c_str(), GetFileExInfoStandard, &data)) return stamp;
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return stamp;
+    stamp.exists = true;
+    stamp.size = (uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
+    stamp.lastWrite = TimeValue(data.ftLastWriteTime);
+    return stamp;
+  }
+  FileStamp stamp = StampOfOpenFile(file);
+  if (stamp.exists && stamp.size == sizeToHash) {
+    stamp.read = HashWholeFile(file, stamp.size, stamp.hash);
+  }
+  CloseHandle(file);
+  return stamp;
 }
 
 FileWriteStatus ReplaceWholeFile(const std::string& path, std::string_view bytes) {

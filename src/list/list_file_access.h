@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "list/file_stamp.h"
+
 enum class FileReadStatus {
   kRead,        // bytes holds the whole file
   kMissing,     // no file of that name (a folder counts as no file)
@@ -14,11 +16,16 @@ enum class FileReadStatus {
 struct FileRead {
   FileReadStatus status = FileReadStatus::kMissing;
   std::string bytes;
+  FileStamp stamp;  // the file as it was read, its bytes hashed as they are on disk
 };
 
 // Reads the whole file, opened for reading without sharing while it is read. Throws
 // std::bad_alloc when the file is too big to be held in memory.
 FileRead ReadWholeFile(const std::string& path);
+
+// The file as it is now. Its bytes are read and hashed, piece by piece, only when its size is
+// sizeToHash: a file of another size differs whatever its bytes are.
+FileStamp CurrentFileStamp(const std::string& path, uint64_t sizeToHash);
 
 enum class FileWriteStatus {
   kWritten,   // the file now holds exactly the bytes

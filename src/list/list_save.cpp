@@ -93,6 +93,14 @@ void RestoreSelection(int32_t position, int32_t duplicateTally) {
 
 }  // namespace
 
+bool ListFileChangedSinceLoad() {
+  const std::string& path = gWebsiteList.listFilePath;
+  if (!HasTextExtension(path) || gWebsiteList.listFileUnread) return false;
+  if (gWebsiteList.listFileInexact) return false;
+  const FileStamp& loaded = gWebsiteList.loadedFile;
+  return !IsUnchangedSince(loaded, CurrentFileStamp(path, loaded.size));
+}
+
 bool SaveListText() {
   return SaveAndReport() == SaveResult::kSaved;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "list/list_file_form.h"
+#include "list/file_stamp.h"
 
 // Where one entry's URL and name end in the entry text. An entry's URL starts where the name of
 // the entry before it ends (the first one at 0), and its name starts where its URL ends.
@@ -40,6 +41,9 @@ struct WebsiteList {
   // The current list file holds characters that the system code page cannot hold: the list
   // shows them otherwise, and saving over the file would change them.
   bool listFileInexact = false;
+  // The list file as the latest load found it: a save asks before it replaces a file that
+  // another program has changed since.
+  FileStamp loadedFile;
 };
 
 extern WebsiteList gWebsiteList;

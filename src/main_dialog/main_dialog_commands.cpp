@@ -25,7 +25,8 @@ constexpr int kEditorY = 50;
 constexpr int kEditorWidth = 300;
 constexpr int kEditorHeight = 280;
 
-// Shown instead of the editor when the list is too big to be turned into text.
+// Shown instead of the editor when the list is too big to be turned into text, or for the
+// editor to hold.
 constexpr char kEditOutOfMemoryNotice[] = "There is not enough memory to edit the list.";
 
 constexpr int32_t kHelpBoxStyle = -64;  // modal, information icon, "&Ok" alone
@@ -78,7 +79,9 @@ void EditList(HWND dialog) {
     ShowNotice(kEditOutOfMemoryNotice, MB_ICONERROR | MB_OK, "");
     return;
   }
-  ShowListEditor(dialog, kEditorX, kEditorY, kEditorWidth, kEditorHeight, text);
+  if (!ShowListEditor(dialog, kEditorX, kEditorY, kEditorWidth, kEditorHeight, text)) {
+    ShowNotice(kEditOutOfMemoryNotice, MB_ICONERROR | MB_OK, "");
+  }
 }
 
 void ShowHelp() {

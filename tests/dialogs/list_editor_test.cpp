@@ -2,115 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "dialog_layer/dialog_layer.h"
 #include "list/list_file.h"
 #include "list/main_list.h"
 #include "list/website_list.h"
+#include "list_editor_fixture.h"
 #include "support/dialog_script.h"
 
 namespace {
-
-constexpr int kEntries = 40;
-
-std::string EntryLine(int i) {
-  char line[64];
-  snprintf(line, sizeof line, "http://site%02d.example, Site %02d", i, i);
-  return line;
-}
-
-std::string ReadBytes(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << file.rdbuf();
-  return bytes.str();
-}
-
-FILETIME WriteTime(const std::string& path) {
-  WIN32_FILE_ATTRIBUTE_DATA data = {};
-  GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data);
-  return data.ftLastWriteTime;
-}
-
-HWND EditBox() {
-  return gListEditor.editBox;
-}
-bool EditorOpen() {
-  return gListEditor.dialog && IsWindowVisible(gListEditor.dialog);
-}
-std::string EditText() {
-  return GetControlText(EditBox());
-}
-bool EditModified() {
-  return SendMessageW(EditBox(), EM_GETMODIFY, 0, 0) != 0;
-}
-void ReplaceSelection(const char* text) {
-  SendMessageA(EditBox(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
-}
-// The low four bits of a system command belong to the platform; a close is a close with them.
-void PostClose(WPARAM lowBits = 0) {
-  PostMessageW(gListEditor.dialog, WM_SYSCOMMAND, SC_CLOSE | lowBits, 0);
-}
-bool QuestionAnswered(const NoticeWatcher& watcher, size_t count) {
-  return watcher.Notices().size() >= count && !gListEditor.closing;
-}
-
-// A hidden main dialog with its sorted main list, loaded from a list file of kEntries entries
-// in a folder of its own; the editor opens over it with the main list's text.
-class ListEditorTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    static int serial = 0;
-    folder_ = std::string(temp) + "quillet_editor_" + std::to_string(GetCurrentProcessId()) + "_" +
-              std::to_string(++serial);
-    CreateDirectoryA(folder_.c_str(), nullptr);
-    path_ = folder_ + "\\list.txt";
-    std::string text;
-    for (int i = 1; i <= kEntries; ++i) text += EntryLine(i) + "\r\n";
-    std::ofstream(path_, std::ios::binary) << text;
-    original_ = ReadBytes(path_);
-
-    mainDialog_ = NewDialog(kPixelMode, nullptr, "Main list host", 10, 10, 310, 350, 0, 0);
-    AddControl(kListBox, mainDialog_, kMainListId, "", 0, 0, 300, 300, kMainListStyle, 0);
-    HWND list = ControlHandle(mainDialog_, kMainListId);
-    gMainList = {mainDialog_, list, GetDC(list)};
-    gWebsiteList.listFilePath = path_;
-    ASSERT_EQ(LoadListFile(), LoadOutcome::kLoaded);
-  }
-
-  void TearDown() override {
-    ReleaseDC(gMainList.list, gMainList.deviceContext);
-    DestroyWindow(mainDialog_);
-    gMainList = MainListHandles();
-    ClearWebsiteList();
-    SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_NORMAL);
-    DeleteFileA(path_.c_str());
-    RemoveDirectoryA(folder_.c_str());
-  }
-
-  // Opens the editor with the main list's text, selected position, and runs the steps in it.
-  void RunEditor(int selected, std::vector<ScriptStep> steps) {
-    ListSelect(mainDialog_, kMainListId, selected);
-    StartScript(std::move(steps));
-    ShowListEditor(mainDialog_, 50, 50, 300, 280, ListToText());
-    EXPECT_EQ(FinishScript(), "");
-    EXPECT_EQ(gListEditor.dialog, nullptr) << "the editor has gone";
-    EXPECT_TRUE(IsWindowEnabled(mainDialog_)) << "the main dialog takes input again";
-  }
-
-  void ExpectListUntouched(int selected) {
-    EXPECT_EQ(ReadBytes(path_), original_);
-    EXPECT_EQ(ListCount(mainDialog_, kMainListId), kEntries);
-    EXPECT_EQ(ListSelected(mainDialog_, kMainListId), selected);
-  }
-
-  std::string folder_, path_, original_;
-  HWND mainDialog_ = nullptr;
-};
 
 // Every line of the test list is 30 characters and a line break.
 void ExpectMarkedLine(int line, int firstVisible) {

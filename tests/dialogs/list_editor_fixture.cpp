@@ -1,0 +1,136 @@
+#include "list_editor_fixture.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "dialog_layer/dialog_layer.h"
+#include "list/list_file.h"
+#include "list/main_list.h"
+#include "list/website_list.h"
+
+std::string EntryLine(int i) {
+  char line[64];
+  snprintf(line, sizeof line, "http://site%02d.example, Site %02d", i, i);
+  return line;
+}
+
+std::string ReadBytes(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << file.rdbuf();
+  return bytes.str();
+}
+
+bool WriteBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  file << bytes;
+  return static_cast<bool>(file);
+}
+
+FILETIME WriteTime(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data = {};
+  GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data);
+  return data.ftLastWriteTime;
+}
+
+HWND EditBox() {
+  return gListEditor.editBox;
+}
+bool EditorOpen() {
+  return gListEditor.dialog && IsWindowVisible(gListEditor.dialog);
+}
+std::string EditText() {
+  return GetControlText(EditBox());
+}
+std::wstring EditWideText() {
+  int length = GetWindowTextLengthW(EditBox());
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(EditBox(), text.data(), length + 1)));
+  return text;
+}
+bool EditModified() {
+  return SendMessageW(EditBox(), EM_GETMODIFY, 0, 0) != 0;
+}
+void ReplaceSelection(const char* text) {
+  SendMessageA(EditBox(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
+}
+
+void TypeCharacters(const std::wstring& text) {
+  for (wchar_t c : text) {
+    if (c != L'\n') SendMessageW(EditBox(), WM_CHAR, c, 1);
+  }
+}
+
+void PasteText(const std::wstring& text) {
+  size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  ASSERT_TRUE(memory);
+  memcpy(GlobalLock(memory), text.c_str(), bytes);
+  GlobalUnlock(memory);
+  ASSERT_TRUE(OpenClipboard(EditBox()));
+  EmptyClipboard();
+  SetClipboardData(CF_UNICODETEXT, memory);
+  CloseClipboard();
+  SendMessageW(EditBox(), WM_PASTE, 0, 0);
+}
+
+void PostClose(WPARAM lowBits) {
+  PostMessageW(gListEditor.dialog, WM_SYSCOMMAND, SC_CLOSE | lowBits, 0);
+}
+
+bool QuestionAnswered(const NoticeWatcher& watcher, size_t count) {
+  return watcher.Notices().size() >= count && !gListEditor.closing;
+}
+
+void ListEditorTest::SetUp() {
+  char temp[MAX_PATH];
+  GetTempPathA(MAX_PATH, temp);
+  static int serial = 0;
+  folder_ = std::string(temp) + "quillet_editor_" + std::to_string(GetCurrentProcessId()) + "_" +
+            std::to_string(++serial);
+  CreateDirectoryA(folder_.c_str(), nullptr);
+  path_ = folder_ + "\\list.txt";
+  mainDialog_ = NewDialog(kPixelMode, nullptr, "Main list host", 10, 10, 310, 350, 0, 0);
+  AddControl(kListBox, mainDialog_, kMainListId, "", 0, 0, 300, 300, kMainListStyle, 0);
+  HWND list = ControlHandle(mainDialog_, kMainListId);
+  gMainList = {mainDialog_, list, GetDC(list)};
+  std::string text;
+  for (int i = 1; i <= kEntries; ++i) text += EntryLine(i) + "\r\n";
+  UseList(text);
+}
+
+void ListEditorTest::TearDown() {
+  ReleaseDC(gMainList.list, gMainList.deviceContext);
+  DestroyWindow(mainDialog_);
+  gMainList = MainListHandles();
+  ClearWebsiteList();
+  SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_NORMAL);
+  DeleteFileA(path_.c_str());
+  RemoveDirectoryA(folder_.c_str());
+}
+
+void ListEditorTest::UseList(const std::string& bytes) {
+  ASSERT_TRUE(WriteBytes(path_, bytes));
+  original_ = ReadBytes(path_);
+  gWebsiteList.listFilePath = path_;
+  ASSERT_EQ(LoadListFile(), LoadOutcome::kLoaded);
+}
+
+void ListEditorTest::RunEditor(int selected, std::vector<ScriptStep> steps) {
+  ListSelect(mainDialog_, kMainListId, selected);
+  RunEditorWith(ListToText(), std::move(steps));
+}
+
+void ListEditorTest::RunEditorWith(const std::string& text, std::vector<ScriptStep> steps) {
+  StartScript(std::move(steps));
+  EXPECT_TRUE(ShowListEditor(mainDialog_, 50, 50, 300, 280, text));
+  EXPECT_EQ(FinishScript(), "");
+  EXPECT_EQ(gListEditor.dialog, nullptr) << "the editor has gone";
+  EXPECT_TRUE(IsWindowEnabled(mainDialog_)) << "the main dialog takes input again";
+}
+
+void ListEditorTest::ExpectListUntouched(int selected) {
+  EXPECT_EQ(ReadBytes(path_), original_);
+  EXPECT_EQ(ListCount(mainDialog_, kMainListId), kEntries);
+  EXPECT_EQ(ListSelected(mainDialog_, kMainListId), selected);
+}
