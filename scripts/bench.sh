@@ -7,10 +7,13 @@
 #   3. under Wine, the real quillet.exe started from outside: start-up with a 1k-entry list
 #      against a minimal Win32 program; the time until the main list shows every entry of a
 #      100k- and a 1M-entry default list, against a 1-entry one; peak memory with the 1M list;
-#   4. the size of quillet.exe.
+#   4. under Wine, the real quillet.exe driven from outside: opening the list editor on the same
+#      100k- and 1M-entry lists (the click on "Change List" to the editor shown, and to the first
+#      typed character taken);
+#   5. the size of quillet.exe.
 # Usage: scripts/bench.sh [--quick]
-#   --quick measures up to 100k entries, with big lists and memory at 100k and fewer start-up
-#   runs.
+#   --quick measures up to 100k entries, with big lists, memory and the editor at 100k and fewer
+#   start-up runs.
 # On a fresh Debian 12 machine (as root) it installs what is missing first. The builds go to
 # $QUILLET_BUILD/native and $QUILLET_BUILD/win (default build/); the report is also written to
 # $QUILLET_BUILD/benchmarks.md. Timings follow the load of the machine: run it on a quiet one.
@@ -35,7 +38,7 @@ cmake -S "$root" -B "$build/native" -DCMAKE_BUILD_TYPE=Release -DQUILLET_BENCH=O
 cmake --build "$build/native" -j"$jobs" --target core_scaling >/dev/null
 cmake -S "$root" -B "$build/win" -DCMAKE_BUILD_TYPE=Release -DQUILLET_BENCH=ON \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-i686.cmake" >/dev/null
-cmake --build "$build/win" -j"$jobs" --target quillet list_bench startup_bench >/dev/null
+cmake --build "$build/win" -j"$jobs" --target quillet list_bench startup_bench editor_bench >/dev/null
 
 report="$build/benchmarks.md"
 quillet="$build/win/src/main_dialog/quillet.exe"
@@ -56,6 +59,11 @@ quillet="$build/win/src/main_dialog/quillet.exe"
   echo
   "$root/scripts/with-wine.sh" "$build/win" \
     wine "$build/win/bench/startup_bench.exe" "$startup_runs" "${big_lists[@]}" | tr -d '\r'
+  echo
+  echo "### Opening the list editor (Wine, quillet.exe driven from outside)"
+  echo
+  "$root/scripts/with-wine.sh" "$build/win" \
+    wine "$build/win/bench/editor_bench.exe" "${big_lists[@]}" | tr -d '\r'
   echo
   echo "### Program file"
   echo

@@ -1,10 +1,24 @@
 #include "list/file_stamp.h"
 
+#include <cstring>
+
 uint64_t HashBytes(std::string_view bytes, uint64_t hash) {
-  constexpr uint64_t kPrime = 0x100000001B3u;
-  for (char byte : bytes) {
-    hash ^= static_cast<unsigned char>(byte);
-    hash *= kPrime;
+  // Eight bytes a step: a list file of 70 MB is hashed in a small part of the time its load
+  // takes, also in a 32-bit program. The shift folds the high bits, which the multiplication
+  // moves upwards only, back into the low ones.
+  constexpr uint64_t kWordFactor = 0x9E3779B97F4A7C15u;
+  constexpr uint64_t kBytePrime = 0x100000001B3u;
+  const char* next = bytes.data();
+  size_t left = bytes.size();
+  for (; left >= 8; next += 8, left -= 8) {
+    uint64_t word;
+    std::memcpy(&word, next, 8);
+    hash = (hash ^ word) * kWordFactor;
+    hash ^= hash >> 32;
+  }
+  for (; left > 0; ++next, --left) {
+    hash ^= static_cast<unsigned char>(*next);
+    hash *= kBytePrime;
   }
   return hash;
 }

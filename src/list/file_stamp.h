@@ -13,8 +13,9 @@ struct FileStamp {
   uint64_t hash = 0;       // HashBytes of all its bytes
 };
 
-// FNV-1a, 64 bits. A file read in pieces hashes to the same value when each piece continues
-// from the hash of the pieces before it.
+// A 64-bit hash of bytes, to tell files apart within one run of the program (it is never
+// stored). A file read in pieces hashes to the same value when each piece continues from the
+// hash of the pieces before it and every piece but the last is a multiple of 8 bytes long.
 constexpr uint64_t kHashStart = 0xCBF29CE484222325u;
 uint64_t HashBytes(std::string_view bytes, uint64_t hash = kHashStart);
 

@@ -35,18 +35,31 @@ FileStamp StampOfOpenFile(HANDLE file) {
   return stamp;
 }
 
-// Hashes the file's bytes from its start, a piece at a time; false when they cannot all be
-// read.
+// Fills the piece from the file as far as it goes; false when reading fails.
+bool ReadPiece(HANDLE file, std::string& piece, DWORD& filled) {
+  filled = 0;
+  while (filled < piece.size()) {
+    DWORD read = 0;
+    DWORD wanted = static_cast<DWORD>(piece.size()) - filled;
+    if (!ReadFile(file, piece.data() + filled, wanted, &read, nullptr)) return false;
+    if (read == 0) break;
+    filled += read;
+  }
+  return true;
+}
+
+// Hashes the file's bytes from its start, a whole piece at a time (the hash continues across
+// pieces of whole words only); false when they cannot all be read.
 bool HashWholeFile(HANDLE file, uint64_t size, uint64_t& hash) {
   std::string piece(kHashPiece, '\0');
   uint64_t done = 0;
   hash = kHashStart;
   for (;;) {
-    DWORD read = 0;
-    if (!ReadFile(file, piece.data(), kHashPiece, &read, nullptr)) return false;
-    if (read == 0) return done == size;
-    hash = HashBytes(std::string_view(piece.data(), read), hash);
-    done += read;
+    DWORD filled = 0;
+    if (!ReadPiece(file, piece, filled)) return false;
+    hash = HashBytes(std::string_view(piece.data(), filled), hash);
+    done += filled;
+    if (filled < kHashPiece) return done == size;
   }
 }
 
