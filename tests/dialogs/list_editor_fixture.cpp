@@ -7,6 +7,7 @@
 #include "list/list_file.h"
 #include "list/main_list.h"
 #include "list/website_list.h"
+#include "support/clipboard.h"
 
 std::string EntryLine(int i) {
   char line[64];
@@ -62,15 +63,7 @@ void TypeCharacters(const std::wstring& text) {
 }
 
 void PasteText(const std::wstring& text) {
-  size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-  ASSERT_TRUE(memory);
-  memcpy(GlobalLock(memory), text.c_str(), bytes);
-  GlobalUnlock(memory);
-  ASSERT_TRUE(OpenClipboard(EditBox()));
-  EmptyClipboard();
-  SetClipboardData(CF_UNICODETEXT, memory);
-  CloseClipboard();
+  ASSERT_TRUE(PutOnClipboard(text));
   SendMessageW(EditBox(), WM_PASTE, 0, 0);
 }
 

@@ -10,21 +10,9 @@
 #include "list/list_file.h"
 #include "list/main_list.h"
 #include "list_editor_fixture.h"
+#include "support/long_list.h"
 
 namespace {
-
-// "http://www.site0001.example/page, Site 0001 of a long list": 58 characters.
-std::string LongEntryLine(int i) {
-  char line[80];
-  snprintf(line, sizeof line, "http://www.site%04d.example/page, Site %04d of a long list", i, i);
-  return line;
-}
-
-std::string LongList(int first, int count) {
-  std::string text;
-  for (int i = first; i < first + count; ++i) text += LongEntryLine(i) + "\r\n";
-  return text;
-}
 
 std::wstring Widen(const std::string& text) {
   return std::wstring(text.begin(), text.end());  // ASCII only

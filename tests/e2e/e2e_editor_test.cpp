@@ -5,43 +5,15 @@
 #include <string>
 
 #include "e2e_session.h"
+#include "support/clipboard.h"
+#include "support/long_list.h"
 
 namespace {
 
 constexpr char kSaveQuestion[] = "Do you want to save this data?";
 
-// "http://www.site0001.example/page, Site 0001 of a long list": 58 characters.
-std::string LongEntryLine(int i) {
-  char line[80];
-  snprintf(line, sizeof line, "http://www.site%04d.example/page, Site %04d of a long list", i, i);
-  return line;
-}
-
-std::string LongList(int first, int count) {
-  std::string text;
-  for (int i = first; i < first + count; ++i) text += LongEntryLine(i) + "\r\n";
-  return text;
-}
-
-// Puts ASCII text on the clipboard, as another program would. The window that owns it for the
-// moment is message-only and goes again at once.
 bool PutOnClipboard(const std::string& text) {
-  HWND owner = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                               GetModuleHandleW(nullptr), nullptr);
-  std::wstring wide(text.begin(), text.end());
-  size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-  bool put = owner && memory && OpenClipboard(owner);
-  if (put) {
-    memcpy(GlobalLock(memory), wide.c_str(), bytes);
-    GlobalUnlock(memory);
-    EmptyClipboard();
-    put = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
-    CloseClipboard();
-  }
-  if (!put && memory) GlobalFree(memory);
-  if (owner) DestroyWindow(owner);
-  return put;
+  return ::PutOnClipboard(std::wstring(text.begin(), text.end()));  // ASCII only
 }
 
 LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
