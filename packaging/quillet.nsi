@@ -1,5 +1,9 @@
 ; Installer of Quillet, built on Linux with NSIS 3 (makensis):
-;   makensis -DQUILLET_EXE=<path of quillet.exe> -DOUT_FILE=<path of the setup .exe> quillet.nsi
+;   makensis -DVERSION=<version, 2.15> -DVERSION_FIELDS=<its four numbers, 2.1.5.0>
+;            -DQUILLET_EXE=<path of quillet.exe> -DOUT_FILE=<path of the setup .exe> quillet.nsi
+; packaging/CMakeLists.txt passes the project's version. The installer records the time of
+; quillet.exe and installs the file with it: the same file with the same time gives the same
+; installer, byte for byte.
 ;
 ; Installs quillet.exe into "<Program Files>\Brelmont\myQuillet\" (the 32-bit Program Files
 ; folder), where the program keeps its list in "<ProgramData>\Brelmont\myQuillet\" instead of
@@ -14,6 +18,9 @@ RequestExecutionLevel admin
 SetCompressor /SOLID lzma
 ManifestSupportedOS all
 
+!ifndef VERSION | VERSION_FIELDS
+  !error "Define VERSION and VERSION_FIELDS: the version as written, and as four numbers"
+!endif
 !ifndef QUILLET_EXE
   !error "Define QUILLET_EXE: the quillet.exe to install"
 !endif
@@ -21,7 +28,6 @@ ManifestSupportedOS all
   !error "Define OUT_FILE: the installer to write"
 !endif
 
-!define VERSION "1.02"
 !define PUBLISHER "Brelmont"
 !define PROGRAM_CAPTION "Quillet - ver ${VERSION}"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Brelmont myQuillet"
@@ -39,7 +45,7 @@ InstallDir "$PROGRAMFILES32\Brelmont\myQuillet"
 ShowInstDetails show
 ShowUninstDetails show
 
-VIProductVersion "1.0.2.0"
+VIProductVersion "${VERSION_FIELDS}"
 VIAddVersionKey /LANG=1033 "ProductName" "Quillet"
 VIAddVersionKey /LANG=1033 "CompanyName" "${PUBLISHER}"
 VIAddVersionKey /LANG=1033 "FileDescription" "Quillet ${VERSION} Setup"

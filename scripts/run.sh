@@ -22,7 +22,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${QUILLET_BUILD:-$root/build}
 home=${QUILLET_HOME:-${XDG_DATA_HOME:-$HOME/.local/share}/quillet}
 list="$home/myQuillet.txt"
-caption="Quillet - ver 1.02"
+# The main dialog's caption as a pattern for xdotool: whatever version follows the text.
+caption="Quillet - ver [0-9.]*"
 source "$root/scripts/wine-prefix.sh"
 source "$root/scripts/private-display.sh"
 

@@ -18,7 +18,7 @@ void PreviewHelp(const std::string& folder) {
 }
 
 void PreviewEditor(const std::string& folder) {
-  HWND main = NewDialog(kPixelMode, nullptr, "Quillet - ver 1.02", 20, 20, 310, 350, 0, 0);
+  HWND main = NewDialog(kPixelMode, nullptr, MainDialogCaption(), 20, 20, 310, 350, 0, 0);
   AddControl(kListBox, main, kMainListId, "", 0, 0, 310, 300, kMainListStyle, 0);
   gMainList.dialog = main;
   std::string text;

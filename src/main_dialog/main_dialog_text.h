@@ -8,9 +8,12 @@
 #include <string>
 #include <string_view>
 
-constexpr char kVersionText[] = "1.02";
+#include "quillet_version.h"
 
-// "Quillet - ver 1.02".
+// The project's version as written there.
+constexpr char kVersionText[] = QUILLET_VERSION_TEXT;
+
+// "Quillet - ver " followed by the version.
 std::string MainDialogCaption();
 
 // The decimal form of a number preceded by one blank: " 3".

@@ -18,7 +18,6 @@ constexpr int kStatusBarId = 204;
 constexpr int kHelpLabelId = 206;
 constexpr int kEditBoxId = 100;
 constexpr int kHelpOkId = 9994;
-constexpr char kMainCaption[] = "Quillet - ver 1.02";
 constexpr char kEditorCaption[] = "Add or change websites";
 
 struct Session {

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "support/dialog_windows.h"
+#include "support/main_caption.h"
 #include "support/scratch_files.h"
 
 // The longest any single wait lasts.

@@ -7,6 +7,7 @@
 #include <shlobj.h>
 
 #include "install_places.h"
+#include "quillet_version.h"
 
 namespace {
 
@@ -35,7 +36,7 @@ TEST(InstalledLayout, UninstallEntryDescribesTheProductAndItsUninstaller) {
   };
   const Value texts[] = {
       {L"DisplayName", L"Quillet"},
-      {L"DisplayVersion", L"1.02"},
+      {L"DisplayVersion", L"" QUILLET_VERSION_TEXT},
       {L"Publisher", L"Brelmont"},
       {L"UninstallString", uninstaller},
       {L"QuietUninstallString", uninstaller + L" /S"},

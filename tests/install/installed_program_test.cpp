@@ -18,7 +18,6 @@ constexpr int kMainListId = 101;
 constexpr int kStatusBarId = 204;
 constexpr int kEditBoxId = 100;
 constexpr int kHelpOkId = 9994;
-constexpr char kMainCaption[] = "Quillet - ver 1.02";
 
 // A started quillet.exe that is ended when the test leaves, also when it fails.
 struct RunningQuillet {

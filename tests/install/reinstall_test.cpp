@@ -35,7 +35,7 @@ TEST(Reinstall, WaitsUntilTheProgramIsClosedAndKeepsTheList) {
 
   QuilletProcess quillet;
   ASSERT_TRUE(StartQuillet(program, L"", quillet));
-  HWND main = WaitForWindow(quillet, "Quillet - ver 1.02");
+  HWND main = WaitForWindow(quillet, kMainCaption);
   ASSERT_TRUE(main);
   EXPECT_EQ(kExitQuilletRunning, InstallSilently());
   EXPECT_EQ(WAIT_TIMEOUT, WaitForSingleObject(quillet.process, 0)) << "the program was ended";

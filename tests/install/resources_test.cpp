@@ -6,10 +6,13 @@
 #include <gtest/gtest.h>
 #include <objbase.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <set>
 #include <string>
 #include <vector>
+
+#include "quillet_version.h"
 
 namespace {
 
@@ -40,6 +43,16 @@ std::wstring QueryVersionText(std::vector<BYTE>& block, const std::wstring& subB
   return static_cast<const wchar_t*>(value);
 }
 
+// The fixed part of a version block; nullptr when it has none.
+const VS_FIXEDFILEINFO* FixedVersion(std::vector<BYTE>& block) {
+  void* fixed = nullptr;
+  UINT bytes = 0;
+  if (block.empty() || !VerQueryValueW(block.data(), L"\\", &fixed, &bytes) ||
+      bytes < sizeof(VS_FIXEDFILEINFO))
+    return nullptr;
+  return static_cast<const VS_FIXEDFILEINFO*>(fixed);
+}
+
 // The string table that Explorer reads: the one named by the first translation entry.
 std::wstring StringTablePath(std::vector<BYTE>& block) {
   void* value = nullptr;
@@ -61,14 +74,22 @@ class VersionResource : public ::testing::Test {
   std::vector<BYTE> block_;
 };
 
-TEST_F(VersionResource, FixedPartNamesVersion1_0_2_0OfAnApplication) {
-  VS_FIXEDFILEINFO* fixed = nullptr;
-  UINT bytes = 0;
-  ASSERT_TRUE(VerQueryValueW(block_.data(), L"\\", reinterpret_cast<void**>(&fixed), &bytes));
-  ASSERT_GE(bytes, sizeof(VS_FIXEDFILEINFO));
+// The four numbers of a fixed version written back as the version text they spell: the
+// major, a dot and the two digits of the minor (2.1.5.0 is "2.15"), or "(not M.X.Y.0)".
+std::string VersionTextOf(DWORD mostSignificant, DWORD leastSignificant) {
+  const unsigned major = HIWORD(mostSignificant), tens = LOWORD(mostSignificant);
+  const unsigned units = HIWORD(leastSignificant), last = LOWORD(leastSignificant);
+  if (tens > 9 || units > 9 || last != 0) return "(not M.X.Y.0)";
+  char text[16];
+  std::snprintf(text, sizeof(text), "%u.%u%u", major, tens, units);
+  return text;
+}
+
+TEST_F(VersionResource, FixedPartSpellsTheProjectVersionOfAnApplication) {
+  const VS_FIXEDFILEINFO* fixed = FixedVersion(block_);
+  ASSERT_NE(nullptr, fixed);
   EXPECT_EQ(0xFEEF04BDu, fixed->dwSignature);
-  EXPECT_EQ(MAKELONG(0, 1), fixed->dwFileVersionMS);
-  EXPECT_EQ(MAKELONG(0, 2), fixed->dwFileVersionLS);
+  EXPECT_EQ(QUILLET_VERSION_TEXT, VersionTextOf(fixed->dwFileVersionMS, fixed->dwFileVersionLS));
   EXPECT_EQ(fixed->dwFileVersionMS, fixed->dwProductVersionMS);
   EXPECT_EQ(fixed->dwFileVersionLS, fixed->dwProductVersionLS);
   EXPECT_EQ(DWORD(VFT_APP), fixed->dwFileType);
@@ -84,8 +105,8 @@ TEST_F(VersionResource, StringTableOfTheListedTranslationHoldsTheProductFields) 
   const Field fields[] = {
       {L"ProductName", L"Quillet"},
       {L"CompanyName", L"Brelmont"},
-      {L"FileVersion", L"1.02"},
-      {L"ProductVersion", L"1.02"},
+      {L"FileVersion", L"" QUILLET_VERSION_TEXT},
+      {L"ProductVersion", L"" QUILLET_VERSION_TEXT},
       {L"OriginalFilename", L"quillet.exe"},
   };
   for (const Field& field : fields)
@@ -122,26 +143,50 @@ class Manifest : public ::testing::Test {
     return value;
   }
 
+  // The encoded identities of the context's assemblies: the program itself first, then its
+  // dependencies; empty when the context cannot be read.
+  std::vector<std::wstring> AssemblyIdentities() const {
+    alignas(8) BYTE details[4096] = {};
+    if (!QueryActCtxW(0, context_, nullptr, ActivationContextDetailedInformation, details,
+                      sizeof(details), nullptr))
+      return {};
+    const DWORD count =
+        reinterpret_cast<ACTIVATION_CONTEXT_DETAILED_INFORMATION*>(details)->ulAssemblyCount;
+    std::vector<std::wstring> identities;
+    for (DWORD index = 1; index <= count; ++index) {
+      alignas(8) BYTE assembly[4096] = {};
+      if (!QueryActCtxW(0, context_, &index, AssemblyDetailedInformationInActivationContext,
+                        assembly, sizeof(assembly), nullptr))
+        return {};
+      identities.push_back(
+          reinterpret_cast<ACTIVATION_CONTEXT_ASSEMBLY_DETAILED_INFORMATION*>(assembly)
+              ->lpAssemblyEncodedAssemblyIdentity);
+    }
+    return identities;
+  }
+
   std::wstring exe_;
   HANDLE context_ = INVALID_HANDLE_VALUE;
 };
 
+TEST_F(Manifest, NamesTheProgramWithTheVersionOfItsVersionResource) {
+  std::vector<BYTE> block = ReadVersionBlock(exe_);
+  const VS_FIXEDFILEINFO* fixed = FixedVersion(block);
+  ASSERT_NE(nullptr, fixed) << "no version resource in QUILLET_EXE";
+  wchar_t version[64];
+  wsprintfW(version, L"version=\"%u.%u.%u.%u\"", HIWORD(fixed->dwFileVersionMS),
+            LOWORD(fixed->dwFileVersionMS), HIWORD(fixed->dwFileVersionLS),
+            LOWORD(fixed->dwFileVersionLS));
+  const std::vector<std::wstring> identities = AssemblyIdentities();
+  ASSERT_FALSE(identities.empty());
+  EXPECT_EQ(0u, identities[0].find(L"Brelmont.Quillet,")) << identities[0];
+  EXPECT_NE(std::wstring::npos, identities[0].find(version)) << identities[0];
+}
+
 TEST_F(Manifest, BindsCommonControlsVersion6) {
-  // Assembly 1 is the program itself; its dependencies follow.
-  alignas(8) BYTE details[4096] = {};
-  ASSERT_TRUE(QueryActCtxW(0, context_, nullptr, ActivationContextDetailedInformation, details,
-                           sizeof(details), nullptr));
-  const DWORD count =
-      reinterpret_cast<ACTIVATION_CONTEXT_DETAILED_INFORMATION*>(details)->ulAssemblyCount;
-  std::vector<std::wstring> identities;
-  for (DWORD index = 2; index <= count; ++index) {
-    alignas(8) BYTE assembly[4096] = {};
-    ASSERT_TRUE(QueryActCtxW(0, context_, &index, AssemblyDetailedInformationInActivationContext,
-                             assembly, sizeof(assembly), nullptr));
-    identities.push_back(
-        reinterpret_cast<ACTIVATION_CONTEXT_ASSEMBLY_DETAILED_INFORMATION*>(assembly)
-            ->lpAssemblyEncodedAssemblyIdentity);
-  }
+  const std::vector<std::wstring> all = AssemblyIdentities();
+  ASSERT_FALSE(all.empty());
+  const std::vector<std::wstring> identities(all.begin() + 1, all.end());
   ASSERT_EQ(1u, identities.size());
   EXPECT_EQ(0u, identities[0].find(L"Microsoft.Windows.Common-Controls,")) << identities[0];
   EXPECT_NE(std::wstring::npos, identities[0].find(L"version=\"6.")) << identities[0];

@@ -14,6 +14,7 @@
 #include "list/website_list.h"
 #include "main_dialog/list_loading.h"
 #include "support/dialog_script.h"
+#include "support/main_caption.h"
 #include "support/scratch_files.h"
 
 namespace {
@@ -96,7 +97,7 @@ std::vector<ScriptStep> CloseEditors(int count, std::vector<HWND>& closed) {
 
 TEST(MainDialogWindow, IsATopLevelWindowOfFixedSizeAtTwoTwo) {
   MainDialogUnderTest main;
-  EXPECT_EQ(TextOf(main.dialog), "Quillet - ver 1.02");
+  EXPECT_EQ(TextOf(main.dialog), kMainCaption);
   EXPECT_EQ(GetWindow(main.dialog, GW_OWNER), nullptr);
   RECT client = {};
   GetClientRect(main.dialog, &client);
