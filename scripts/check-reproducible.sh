@@ -36,7 +36,7 @@ ln -sfn "$root" "$other_source"
 
 failed=0
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$first/CMakeCache.txt")
-expected="quillet-$version-portable.zip quillet-$version-setup.exe SHA256SUMS"
+expected="SHA256SUMS quillet-$version-portable.zip quillet-$version-setup.exe"
 for folder in "$first" "$second"; do
   found=$(cd "$folder/dist" && LC_ALL=C ls | tr '\n' ' ' | sed 's/ $//')
   if [ "$found" != "$expected" ]; then
