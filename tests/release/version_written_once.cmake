@@ -9,7 +9,7 @@ string(REPLACE "," "[.,]" fields_pattern "${FIELDS}")
 set(pattern "(^|[^0-9.])(${version_pattern}|${fields_pattern})([^0-9]|$)")
 
 set(files CMakeLists.txt)
-foreach(folder bench cmake fuzz packaging scripts src tests .ci)
+foreach(folder bench cmake fuzz packaging scripts src tests tools .ci)
   file(GLOB_RECURSE found LIST_DIRECTORIES false RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/${folder}/*)
   list(APPEND files ${found})
 endforeach()
