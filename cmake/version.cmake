@@ -6,7 +6,8 @@
 #
 # Sets QUILLET_VERSION_FIELDS ("2,1,5,0", for the resource script) and QUILLET_VERSION_DOTTED
 # ("2.1.5.0", for the manifest and the installer) and writes the header quillet_version.h, which
-# carries the version to the program and its tests, into QUILLET_GENERATED_DIR.
+# carries the version to the program and its tests, into QUILLET_GENERATED_DIR. Code that
+# includes it links the library quillet_version.
 if(NOT PROJECT_VERSION MATCHES "^([0-9]+)\\.([0-9])([0-9])$")
   message(FATAL_ERROR "The project version \"${PROJECT_VERSION}\" is not of the form MAJOR.MINOR "
                       "with a two-digit MINOR (for example 2.15)")
@@ -17,3 +18,5 @@ set(QUILLET_VERSION_DOTTED "${CMAKE_MATCH_1}.${CMAKE_MATCH_2}.${CMAKE_MATCH_3}.0
 set(QUILLET_GENERATED_DIR ${PROJECT_BINARY_DIR}/generated)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/quillet_version.h.in
                ${QUILLET_GENERATED_DIR}/quillet_version.h @ONLY)
+add_library(quillet_version INTERFACE)
+target_include_directories(quillet_version INTERFACE ${QUILLET_GENERATED_DIR})
