@@ -83,7 +83,9 @@ chmod +x "$scratch/bin/xdg-open"
 start_private_display
 PATH="$scratch/bin:$PATH" bash "$root/scripts/run.sh" >"$scratch/out" 2>&1 &
 run_pid=$!
-if ! window=$(wait_for_window "Quillet - ver 1.02"); then
+# The caption names the project's version, as the earlier runs configured the build.
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/win/CMakeCache.txt")
+if ! window=$(wait_for_window "Quillet - ver $version"); then
   cat "$scratch/out" >&2
   fail "the main dialog did not appear on the display"
 else
