@@ -1,5 +1,5 @@
 ; Installer of Quillet, built on Linux with NSIS 3 (makensis):
-;   makensis -DVERSION=<version, 2.15> -DVERSION_FIELDS=<its four numbers, 2.1.5.0>
+;   makensis -DVERSION=<version, 9.87> -DVERSION_FIELDS=<its four numbers, 9.8.7.0>
 ;            -DQUILLET_EXE=<path of quillet.exe> -DOUT_FILE=<path of the setup .exe> quillet.nsi
 ; packaging/CMakeLists.txt passes the project's version. The installer records the time of
 ; quillet.exe and installs the file with it: the same file with the same time gives the same

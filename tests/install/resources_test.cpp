@@ -75,7 +75,7 @@ class VersionResource : public ::testing::Test {
 };
 
 // The four numbers of a fixed version written back as the version text they spell: the
-// major, a dot and the two digits of the minor (2.1.5.0 is "2.15"), or "(not M.X.Y.0)".
+// major, a dot and the two digits of the minor (9.8.7.0 is "9.87"), or "(not M.X.Y.0)".
 std::string VersionTextOf(DWORD mostSignificant, DWORD leastSignificant) {
   const unsigned major = HIWORD(mostSignificant), tens = LOWORD(mostSignificant);
   const unsigned units = HIWORD(leastSignificant), last = LOWORD(leastSignificant);

@@ -1,11 +1,11 @@
 # Fails when the project's version is written by hand anywhere in the sources but in
 # project(... VERSION ...) of the top CMakeLists.txt: such a copy would stay behind when the
-# version changes. Looks for the version as written (say "2.15") and as the four numbers of the
-# version resources ("2.1.5.0", "2,1,5,0"); the Markdown documents may show it.
-# Usage: cmake -DSOURCE_DIR=<folder> -DVERSION=<2.15> -DFIELDS=<2,1,5,0> -P version_written_once.cmake
+# version changes. Looks for the version as written (say "9.87") and as the four numbers of the
+# version resources ("9.8.7.0", "9,8,7,0"); the Markdown documents may show it.
+# Usage: cmake -DSOURCE_DIR=<folder> -DVERSION=<9.87> -DFIELDS=<9,8,7,0> -P version_written_once.cmake
 string(REPLACE "." "\\." version_pattern "${VERSION}")
 string(REPLACE "," "[.,]" fields_pattern "${FIELDS}")
-# Not part of a longer number: 2.15 but not 12.15, 2.155 or 2.15.3.
+# Not part of a longer number: 9.87 but not 19.87, 9.875 or 9.87.3.
 set(pattern "(^|[^0-9.])(${version_pattern}|${fields_pattern})([^0-9]|$)")
 
 set(files CMakeLists.txt)
