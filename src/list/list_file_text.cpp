@@ -16,9 +16,13 @@ ListFileText ListFileTextOf(std::string fileBytes) {
   }
   std::string_view unitBytes = std::string_view(fileBytes).substr(markSize);
   const bool wholeUnits = unitBytes.size() % 2 == 0;  // an odd last byte is half a character
+  // FF FE 00 00 begins a UTF-32 file, not a UTF-16 one: read as UTF-16 it would show nothing
+  // true, and a save would replace it.
+  const bool utf32 = result.form == ListFileForm::kUtf16LittleEndian &&
+                     unitBytes.substr(0, 2) == std::string_view("\0\0", 2);
   std::wstring text = Utf16UnitsOfBytes<std::wstring>(unitBytes, result.form);
   fileBytes = std::string();  // a big list needs the room
-  result.exact = ToAnsiExactly(text, result.bytes) && wholeUnits;
+  result.exact = ToAnsiExactly(text, result.bytes) && wholeUnits && !utf32;
   return result;
 }
 

@@ -87,6 +87,17 @@ TEST_F(ListFileForms, Utf16CharactersOutsideTheCodePageAreNotExact) {
   }
 }
 
+// FF FE 00 00 begins UTF-32 (little-endian): its text cannot be read as UTF-16, so the list
+// is never saved over. A UTF-16 mark followed by a real first character still reads.
+TEST_F(ListFileForms, AUtf32MarkIsNotReadAsExactUtf16) {
+  std::string utf32("\xFF\xFE\0\0h\0\0\0t\0\0\0", 12);
+  EXPECT_FALSE(ListFileTextOf(utf32).exact);
+  EXPECT_FALSE(ListFileTextOf(std::string("\xFF\xFE\0\0", 4)).exact);
+  EXPECT_TRUE(
+      ListFileTextOf(Utf16File(std::u16string(u"h\0t", 3), Form::kUtf16LittleEndian)).exact);
+  EXPECT_TRUE(ListFileTextOf(Utf16File(std::u16string(u"\0h", 2), Form::kUtf16BigEndian)).exact);
+}
+
 TEST_F(ListFileForms, AMarkOnlyFileIsAnEmptyListThatKeepsItsForm) {
   for (Form form : {Form::kUtf8Marked, Form::kUtf16LittleEndian, Form::kUtf16BigEndian}) {
     const std::string mark(ByteOrderMark(form));
