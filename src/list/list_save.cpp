@@ -59,15 +59,21 @@ SaveResult ResultOfWrite(FileWriteStatus status) {
   }
 }
 
-SaveResult WriteListText() {
-  const std::string& path = gWebsiteList.listFilePath;
-  if (!HasTextExtension(path)) return SaveResult::kNotTextFile;
+// Why a save over the list file is refused before the disk is touched; kSaved when it is not.
+SaveResult RefusalBeforeWriting() {
+  if (!HasTextExtension(gWebsiteList.listFilePath)) return SaveResult::kNotTextFile;
   if (gWebsiteList.listFileUnread) return SaveResult::kNeverRead;
   if (gWebsiteList.listFileInexact) return SaveResult::kInexact;
+  return SaveResult::kSaved;
+}
+
+SaveResult WriteListText() {
+  SaveResult refusal = RefusalBeforeWriting();
+  if (refusal != SaveResult::kSaved) return refusal;
   // The file keeps its form: a mark it had is written again, and UTF-16 stays UTF-16.
   std::string bytes =
       FileBytesInForm(ListFileBytes(gWebsiteList.listText), gWebsiteList.listFileForm);
-  return ResultOfWrite(ReplaceWholeFile(path, bytes));
+  return ResultOfWrite(ReplaceWholeFile(gWebsiteList.listFilePath, bytes));
 }
 
 SaveResult SaveAndReport() {
@@ -94,11 +100,10 @@ void RestoreSelection(int32_t position, int32_t duplicateTally) {
 }  // namespace
 
 bool ListFileChangedSinceLoad() {
-  const std::string& path = gWebsiteList.listFilePath;
-  if (!HasTextExtension(path) || gWebsiteList.listFileUnread) return false;
-  if (gWebsiteList.listFileInexact) return false;
+  // A save that will be refused anyway has nothing to ask about.
+  if (RefusalBeforeWriting() != SaveResult::kSaved) return false;
   const FileStamp& loaded = gWebsiteList.loadedFile;
-  return !IsUnchangedSince(loaded, CurrentFileStamp(path, loaded.size));
+  return !IsUnchangedSince(loaded, CurrentFileStamp(gWebsiteList.listFilePath, loaded.size));
 }
 
 bool SaveListText() {
