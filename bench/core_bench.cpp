@@ -39,7 +39,7 @@ void BM_ParseListFile(benchmark::State& state) {
     std::string bytes = file;
     EntryStore store;
     state.ResumeTiming();
-    benchmark::DoNotOptimize(ParseListBytes(std::move(bytes), store));
+    benchmark::DoNotOptimize(ParseListText(std::move(bytes), LineEnds::kCrLf, store));
     state.PauseTiming();
     store = EntryStore();
     state.ResumeTiming();
@@ -52,12 +52,12 @@ void BM_ParseListFile(benchmark::State& state) {
 void BM_ReloadListFile(benchmark::State& state) {
   const std::string& file = ListFileOf(1'000'000);
   EntryStore store;
-  ParseListBytes(file, store);
+  ParseListText(file, LineEnds::kCrLf, store);
   for (auto _ : state) {
     state.PauseTiming();
     std::string bytes = file;
     state.ResumeTiming();
-    benchmark::DoNotOptimize(ParseListBytes(std::move(bytes), store));
+    benchmark::DoNotOptimize(ParseListText(std::move(bytes), LineEnds::kCrLf, store));
   }
   SetParseRate(state, file);
   state.SetLabel("1M entries over the previous load");
@@ -69,7 +69,7 @@ void BM_ScanListFile(benchmark::State& state) {
   const std::string& file = ListFileOf(1'000'000);
   for (auto _ : state) {
     size_t fieldBytes = 0;
-    ForEachFileLine(ReadableBytes(file), [&fieldBytes](std::string_view line) {
+    ForEachFileLine(ReadableBytes(file), LineEnds::kCrLf, [&fieldBytes](std::string_view line) {
       if (!IsEntryLine(line)) return;
       EntryFields fields = SplitEntryFields(line);
       fieldBytes += fields.url.size() + fields.name.size();

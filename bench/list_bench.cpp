@@ -35,7 +35,7 @@ bool WriteBytes(const std::string& path, const std::string& bytes) {
 std::string TemporaryPath(const std::string& name) {
   wchar_t folder[MAX_PATH + 1] = {};
   GetTempPathW(MAX_PATH + 1, folder);
-  return ToAnsi(folder) + name;
+  return ToUtf8(folder) + name;
 }
 
 void PumpMessages() {

@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string_view bytes(reinterpret_cast<const char*>(data), size);
   // Start from leftovers of an earlier load, as a reload does.
   EntryStore store = StoreOf({{"http://old", "old"}, {"http://older", ""}});
-  int32_t count = ParseListBytes(std::string(bytes), store);
+  int32_t count = ParseListText(std::string(bytes), LineEnds::kCrLf, store);
   reference::Entries expected = reference::ParseListBytes(bytes);
   FUZZ_CHECK(count >= 0 && static_cast<size_t>(count) == expected.size());
   reference::Entries stored = StoredEntriesOf(store);

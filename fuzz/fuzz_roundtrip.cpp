@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FUZZ_CHECK(fileBytes.size() >= 4 && fileBytes.compare(fileBytes.size() - 4, 4, "\r\n\r\n") == 0);
   if (!PiecesAreFileLines(once.text)) return 0;
   EntryStore store;
-  ParseListBytes(fileBytes, store);
+  ParseListText(fileBytes, LineEnds::kCrLf, store);
   reference::Entries loaded = StoredEntriesOf(store);
   size_t entry = 0;
   for (const std::string& piece : reference::CutAtCrLf(once.text)) {

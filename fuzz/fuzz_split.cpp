@@ -20,7 +20,7 @@ void CheckFileLines(std::string_view bytes) {
   FUZZ_CHECK(readable.find('\x1A') == std::string_view::npos);
   FUZZ_CHECK(readable.size() == bytes.size() || bytes[readable.size()] == '\x1A');
   size_t pos = 0;
-  ForEachFileLine(readable, [&](std::string_view line) {
+  ForEachFileLine(readable, LineEnds::kCrLf, [&](std::string_view line) {
     FUZZ_CHECK(line.data() == readable.data() + pos);
     FUZZ_CHECK(line.find('\r') == std::string_view::npos);
     pos += line.size();

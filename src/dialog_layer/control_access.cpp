@@ -37,12 +37,7 @@ void FocusControl(HWND dialog, int id) {
 }
 
 std::string GetControlText(HWND window) {
-  return ToAnsi(WideText(window));
-}
-
-CheckedText GetControlTextChecked(HWND window) {
-  std::wstring text = WideText(window);
-  return ToAnsiChecked(text.data(), static_cast<int>(text.size()));
+  return ToUtf8(WideText(window));
 }
 
 bool SetControlText(HWND window, const std::string& text) {

@@ -1,7 +1,7 @@
 // The dialog layer: the program's thin layer over the Win32 window API. Every window of the
 // program is a dialog of this layer, built at run time from numbers, with one callback that
-// receives its messages. The program's texts are 8-bit (ANSI code page); the layer converts
-// them to UTF-16 for the platform and back.
+// receives its messages. The program's texts are UTF-8; the layer converts them to UTF-16 for
+// the platform and back.
 #pragma once
 
 #include <windows.h>
@@ -43,7 +43,7 @@ constexpr int32_t kTransparentColor = -2;  // background only
 // Registers the common-control classes (the status bar among them). The layer's
 // font descriptions are fixed: font 1, "MS Sans Serif" 8 pt, is every dialog's font.
 void InitDialogLayer();
-// Makes this thread's settings (dialog font 1, conversion code page CP_ACP); false on failure.
+// Makes this thread's settings (dialog font 1, text code page CP_UTF8); false on failure.
 bool InitDialogLayerThread();
 // Releases this thread's settings (the thread-local storage).
 void ReleaseDialogLayerThread();
@@ -53,22 +53,12 @@ void ReleaseDialogLayer();
 
 // --- Text conversion: every text that crosses to the platform goes through these ---------
 
-std::wstring ToWide(const std::string& text);  // ANSI code page -> UTF-16
+std::wstring ToWide(std::string_view text);  // the program's UTF-8 -> UTF-16
 // The same into a buffer that is reused from text to text, so that it is allocated only once.
 void ToWideInto(std::string_view text, std::wstring& wide);
-std::string ToAnsi(const std::wstring& text);  // UTF-16 -> ANSI code page
-std::string ToAnsi(const wchar_t* text, int length);
-// A text converted as ToAnsi converts it, and whether it lost anything on the way.
-struct CheckedText {
-  std::string text;
-  // Index (in UTF-16 units) of the first character that the ANSI code page holds only as a
-  // look-alike or not at all; -1 when every character has its exact counterpart.
-  int firstInexact = -1;
-};
-CheckedText ToAnsiChecked(const wchar_t* text, int length);
-// UTF-16 -> ANSI code page, as ToAnsi; false when some character has no exact form in the
-// code page and came out as another one (a best fit or the default character).
-bool ToAnsiExactly(const std::wstring& text, std::string& ansi);
+// UTF-16 -> the program's UTF-8; a surrogate without its partner becomes U+FFFD.
+std::string ToUtf8(const std::wstring& text);
+std::string ToUtf8(const wchar_t* text, int length);
 
 // --- Dialogs, controls and callbacks ------------------------------------------------------
 
@@ -86,8 +76,6 @@ void SetColors(HWND dialog, int32_t controlId, int32_t textColor, int32_t backgr
 void FocusControl(HWND dialog, int id);
 HWND ControlHandle(HWND dialog, int id);
 std::string GetControlText(HWND window);
-// The control's text as GetControlText gives it, and where it first lost a character.
-CheckedText GetControlTextChecked(HWND window);
 // Sets a control's text (or a dialog's caption); false when the window did not take all of it
 // (an edit box out of memory).
 bool SetControlText(HWND window, const std::string& text);

@@ -116,5 +116,5 @@ std::string ListItemText(HWND dialog, int listId, int position) {
   std::wstring text(static_cast<size_t>(length) + 1, L'\0');
   length = SendToList(dialog, listId, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
   if (length == LB_ERR) return {};
-  return ToAnsi(text.data(), static_cast<int>(length));
+  return ToUtf8(text.data(), static_cast<int>(length));
 }

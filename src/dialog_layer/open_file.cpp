@@ -121,5 +121,5 @@ OpenFileChoice ChooseOpenFile(HWND owner, int x, int y, const std::string& title
   request.lpfnHook = FileDialogHook;
 
   if (!GetOpenFileNameW(&request)) return {};
-  return {ToAnsi(file.data(), static_cast<int>(wcsnlen(file.data(), file.size()))), 1};
+  return {ToUtf8(file.data(), static_cast<int>(wcsnlen(file.data(), file.size()))), 1};
 }

@@ -7,7 +7,7 @@ namespace {
 
 struct ThreadSettings {
   int dialogFontNumber = 1;
-  UINT codePage = CP_ACP;
+  UINT codePage = CP_UTF8;
 };
 
 DWORD gSettingsSlot = TLS_OUT_OF_INDEXES;
@@ -35,7 +35,7 @@ void ReleaseDialogLayerThread() {
 
 UINT ConversionCodePage() {
   const ThreadSettings* settings = CurrentSettings();
-  return settings ? settings->codePage : CP_ACP;
+  return settings ? settings->codePage : CP_UTF8;
 }
 
 int DialogFontNumber() {

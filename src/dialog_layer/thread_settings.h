@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-// The code page of text conversion for this thread (CP_ACP unless set otherwise).
+// The code page of the program's text for this thread: UTF-8 (CP_UTF8) unless set otherwise.
 UINT ConversionCodePage();
 // The number of the dialog font for this thread (1 unless set otherwise).
 int DialogFontNumber();

@@ -4,7 +4,6 @@
 
 #include "dialog_layer/dialog_layer.h"
 #include "dialogs/edit_box.h"
-#include "dialogs/list_editor.h"
 #include "list/list_file.h"
 #include "list/website_list.h"
 
@@ -14,10 +13,10 @@ const char* const kTextRefusedNotice =
     "is not in the list.\nLook the list over before you save it.";
 const char* const kSessionEndReason = "Unsaved changes to the website list";
 
-std::string InexactTextQuestion(int line) {
+std::string UnfitTextQuestion(int line) {
   return "Line " + std::to_string(line) +
-         " holds characters that the list file cannot hold. Saved, they become \"?\" or a "
-         "similar letter.\n\nSave anyway?\nNo goes back to the editor.";
+         " holds characters that the list file's code page cannot hold.\n\nSave the list as "
+         "UTF-8 instead, which holds every character?\nNo goes back to the editor.";
 }
 
 std::string ChangedFileQuestion(const std::string& path) {
@@ -41,48 +40,53 @@ enum class Outcome {
 };
 
 // A notice runs its own loop: the editor may have been ended meanwhile, and its text with it.
-bool StillOpen(HWND dialog) {
-  return gListEditor.dialog == dialog && IsWindow(dialog);
+// The state then belongs to no open editor, or to another one.
+bool StillOpen(const ListEditorState& editor, HWND dialog) {
+  return editor.dialog == dialog && IsWindow(dialog);
 }
 
-bool AgreesToSaveAnyway(HWND dialog, const std::string& question) {
+bool AgreesToSaveAnyway(const ListEditorState& editor, HWND dialog, const std::string& question) {
   int answer = ShowNotice(question, kSaveAnywayStyle, "");
-  return StillOpen(dialog) && answer == IDYES;
+  return StillOpen(editor, dialog) && answer == IDYES;
 }
 
 // The text is read again after every question, for the editor stays usable while one is open:
 // what is saved is what the editor holds when the save starts.
-Outcome SaveEditorText(HWND dialog) {
-  bool inexactAgreed = false;
+Outcome SaveEditorText(const ListEditorState& editor, HWND dialog) {
+  SaveEncoding encoding = SaveEncoding::kAsLoaded;
   bool outsideChangeAgreed = false;
   for (;;) {
-    HWND editBox = gListEditor.editBox;
-    CheckedText text = GetControlTextChecked(editBox);
-    if (text.firstInexact >= 0 && !inexactAgreed) {
-      int line = EditLineOfCharacter(editBox, text.firstInexact) + 1;
-      if (!AgreesToSaveAnyway(dialog, InexactTextQuestion(line))) return Outcome::kKeepEditing;
-      inexactAgreed = true;
+    HWND editBox = editor.editBox;
+    std::string text = GetControlText(editBox);
+    int32_t unfitLine = encoding == SaveEncoding::kAsLoaded ? FirstLineListFileCannotHold(text) : 0;
+    if (unfitLine > 0) {
+      // Nothing the user typed is ever saved as a stand-in: UTF-8 holds it all.
+      if (!AgreesToSaveAnyway(editor, dialog, UnfitTextQuestion(unfitLine))) {
+        return Outcome::kKeepEditing;
+      }
+      encoding = SaveEncoding::kUtf8Marked;
       continue;
     }
     if (!outsideChangeAgreed && ListFileChangedSinceLoad()) {
       std::string question = ChangedFileQuestion(gWebsiteList.listFilePath);
-      if (!AgreesToSaveAnyway(dialog, question)) return Outcome::kKeepEditing;
+      if (!AgreesToSaveAnyway(editor, dialog, question)) return Outcome::kKeepEditing;
       outsideChangeAgreed = true;
       continue;
     }
     // A failed save has said why; the text and its changed state stay for another try.
-    bool saved = SaveEditedText(text.text, EditorLineToSelect(editBox));
+    bool saved = SaveEditedText(text, EditorLineToSelect(editBox), encoding);
     return saved ? Outcome::kSaved : Outcome::kKeepEditing;
   }
 }
 
-Outcome AskAndSave(HWND dialog, UINT questionStyle) {
-  TellRefusedText();
-  if (!StillOpen(dialog)) return Outcome::kKeepEditing;
+Outcome AskAndSave(ListEditorState& editor, UINT questionStyle) {
+  HWND dialog = editor.dialog;
+  TellRefusedText(editor);
+  if (!StillOpen(editor, dialog)) return Outcome::kKeepEditing;
   int answer = ShowNotice(kSaveQuestion, questionStyle, "");
-  if (!StillOpen(dialog) || answer == IDCANCEL) return Outcome::kKeepEditing;
+  if (!StillOpen(editor, dialog) || answer == IDCANCEL) return Outcome::kKeepEditing;
   if (answer == IDNO) return Outcome::kDiscarded;
-  return SaveEditorText(dialog);
+  return SaveEditorText(editor, dialog);
 }
 
 int32_t AnswerSessionEndWith(HWND dialog, bool endAllowed) {
@@ -94,39 +98,47 @@ int32_t AnswerSessionEndWith(HWND dialog, bool endAllowed) {
 
 // The question has no owner, so the editor's close box stays within reach while it, or the
 // save after it, is running; such a second close is dropped.
-int32_t AnswerEditorClose(HWND dialog) {
-  if (gListEditor.closing) return kKeepOpen;
-  if (!EditIsModified(gListEditor.editBox)) return kLetLayerHandle;
-  gListEditor.closing = true;
-  Outcome outcome = AskAndSave(dialog, kSaveQuestionStyle);
-  if (gListEditor.dialog == dialog) gListEditor.closing = false;
+int32_t AnswerEditorClose(ListEditorState& editor) {
+  HWND dialog = editor.dialog;
+  if (editor.closing) return kKeepOpen;
+  if (!EditIsModified(editor.editBox)) return kLetLayerHandle;
+  editor.closing = true;
+  Outcome outcome = AskAndSave(editor, kSaveQuestionStyle);
+  if (editor.dialog == dialog) editor.closing = false;
   return outcome == Outcome::kKeepEditing ? kKeepOpen : kLetLayerHandle;
 }
 
 // The session cannot wait for a question that is already open: the end is refused, and the
 // user answers that question first.
-int32_t AnswerSessionEnd(HWND dialog) {
-  if (gListEditor.closing) return AnswerSessionEndWith(dialog, false);
-  if (!EditIsModified(gListEditor.editBox)) return kLetLayerHandle;
-  gListEditor.closing = true;
+int32_t AnswerSessionEnd(ListEditorState& editor) {
+  HWND dialog = editor.dialog;
+  if (editor.closing) return AnswerSessionEndWith(dialog, false);
+  if (!EditIsModified(editor.editBox)) return kLetLayerHandle;
+  editor.closing = true;
   HoldSessionEnd(dialog, kSessionEndReason);
-  Outcome outcome = AskAndSave(dialog, kSaveQuestionStyle | MB_SETFOREGROUND);
+  Outcome outcome = AskAndSave(editor, kSaveQuestionStyle | MB_SETFOREGROUND);
   ReleaseSessionEnd(dialog);
-  if (gListEditor.dialog != dialog) return AnswerSessionEndWith(dialog, false);
-  gListEditor.closing = false;
+  if (editor.dialog != dialog) return AnswerSessionEndWith(dialog, false);
+  editor.closing = false;
   // Saved: should another program refuse the end, the editor does not ask for it again.
-  if (outcome == Outcome::kSaved) EditSetModified(gListEditor.editBox, false);
+  if (outcome == Outcome::kSaved) EditSetModified(editor.editBox, false);
   return AnswerSessionEndWith(dialog, outcome != Outcome::kKeepEditing);
 }
 
-void TellRefusedText() {
-  if (gListEditor.tellingRefusal) return;
-  HWND dialog = gListEditor.dialog;
-  gListEditor.tellingRefusal = true;
+void TellRefusedText(ListEditorState& editor) {
+  if (editor.tellingRefusal) return;
+  HWND dialog = editor.dialog;
+  editor.tellingRefusal = true;
   // Text refused again while the notice is open is told again when it closes.
-  while (gListEditor.dialog == dialog && gListEditor.refusalUntold) {
-    gListEditor.refusalUntold = false;
+  while (editor.dialog == dialog && editor.refusalUntold) {
+    editor.refusalUntold = false;
     ShowNotice(kTextRefusedNotice, MB_ICONWARNING | MB_OK, "");
   }
-  if (gListEditor.dialog == dialog) gListEditor.tellingRefusal = false;
+  if (editor.dialog == dialog) editor.tellingRefusal = false;
+}
+
+int32_t EditorLineToSelect(HWND editBox) {
+  int line = EditCaretLine(editBox);
+  bool lineHasText = EditLineLength(editBox, EditLineStart(editBox, line)) > 0;
+  return lineHasText ? line + 1 : line;
 }

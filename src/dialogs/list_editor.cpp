@@ -2,7 +2,6 @@
 
 #include "dialog_layer/dialog_layer.h"
 #include "dialogs/edit_box.h"
-#include "dialogs/editor_closing.h"
 #include "list/main_list.h"
 
 const char* const kListEditorCaption = "Add or change websites";
@@ -27,15 +26,18 @@ void StartAtTheTop(HWND editBox) {
   EditScrollLines(editBox, -EditFirstVisibleLine(editBox));
 }
 
-// Selects the line of the main list's selected entry and scrolls it to the top. The text holds
-// the entries in main-list order, so position p is line p - 1; with nothing selected (p = 0)
-// line -1 names the caret's line, the first.
-void MarkSelectedLine(HWND dialog) {
-  int position = ListSelected(gMainList.dialog, kMainListId);
+// The editor being initialised becomes the open one.
+void RegisterEditor(HWND dialog) {
   gListEditor = ListEditorState();
   gListEditor.dialog = dialog;
   gListEditor.editBox = ControlHandle(dialog, kListEditorEditId);
-  HWND editBox = gListEditor.editBox;
+}
+
+// Selects the line of the main list's selected entry and scrolls it to the top. The text holds
+// the entries in main-list order, so position p is line p - 1; with nothing selected (p = 0)
+// line -1 names the caret's line, the first.
+void MarkSelectedLine(HWND editBox) {
+  int position = ListSelected(gMainList.dialog, kMainListId);
   StartAtTheTop(editBox);
   int start = EditLineStart(editBox, position - 1);
   EditSelect(editBox, start, start + EditLineLength(editBox, start));
@@ -67,17 +69,16 @@ void OnCommand(HWND dialog, WPARAM wParam) {
 // The low four bits of a system command are the platform's own; the layer ends the dialog
 // on any command that is SC_CLOSE without them, so the editor asks for all of those.
 int32_t OnSystemCommand(HWND dialog, WPARAM command) {
-  if ((command & 0xFFF0) != SC_CLOSE) return kLetLayerHandle;
-  return AnswerEditorClose(dialog);
+  if ((command & 0xFFF0) != SC_CLOSE || gListEditor.dialog != dialog) return kLetLayerHandle;
+  return AnswerEditorClose(gListEditor);
+}
+
+// The session's end is the open editor's business only.
+int32_t OnQueryEndSession(HWND dialog) {
+  return gListEditor.dialog == dialog ? AnswerSessionEnd(gListEditor) : kLetLayerHandle;
 }
 
 }  // namespace
-
-int32_t EditorLineToSelect(HWND editBox) {
-  int line = EditCaretLine(editBox);
-  bool lineHasText = EditLineLength(editBox, EditLineStart(editBox, line)) > 0;
-  return lineHasText ? line + 1 : line;
-}
 
 bool ShowListEditor(HWND owner, int x, int y, int width, int height, const std::string& text) {
   HWND dialog =
@@ -100,7 +101,8 @@ bool ShowListEditor(HWND owner, int x, int y, int width, int height, const std::
 int32_t ListEditorCallback(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   switch (message) {
     case WM_INITDIALOG:
-      MarkSelectedLine(dialog);
+      RegisterEditor(dialog);
+      MarkSelectedLine(gListEditor.editBox);
       return kLetLayerHandle;
     case WM_SIZE:
       FillClientArea(dialog);
@@ -109,12 +111,12 @@ int32_t ListEditorCallback(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
       OnCommand(dialog, wParam);
       return kLetLayerHandle;
     case kTellRefusalMessage:
-      TellRefusedText();
+      TellRefusedText(gListEditor);
       return kHandled;
     case WM_SYSCOMMAND:
       return OnSystemCommand(dialog, wParam);
     case WM_QUERYENDSESSION:
-      return AnswerSessionEnd(dialog);
+      return OnQueryEndSession(dialog);
     case WM_DESTROY:
       ForgetEditor(dialog);
       return kLetLayerHandle;

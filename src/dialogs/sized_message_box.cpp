@@ -24,7 +24,8 @@ TextExtent MeasureWithDialogFont(HWND box, const std::vector<std::string>& lines
   HGDIOBJ previousFont = font ? SelectObject(context, font) : nullptr;
   TextExtent extent = MeasureBoxText(lines, [context](const std::string& line) {
     SIZE size = {0, 0};
-    GetTextExtentPoint32A(context, line.c_str(), static_cast<int>(line.size()), &size);
+    std::wstring wide = ToWide(line);
+    GetTextExtentPoint32W(context, wide.c_str(), static_cast<int>(wide.size()), &size);
     return TextExtent{size.cx, size.cy};
   });
   if (previousFont) SelectObject(context, previousFont);

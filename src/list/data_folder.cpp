@@ -5,6 +5,8 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include <cwchar>
+
 #include "dialog_layer/dialog_layer.h"
 #include "list/data_folder_text.h"
 
@@ -17,11 +19,6 @@ std::wstring LowerCaseWide(std::wstring text) {
   return text;
 }
 
-std::string LowerCaseAnsi(std::string text) {
-  if (!text.empty()) CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
-  return text;
-}
-
 constexpr DWORD kVolumeLabelAttribute = 0x08;
 
 bool IsPlainFile(DWORD attributes) {
@@ -31,15 +28,15 @@ bool IsPlainFile(DWORD attributes) {
 }  // namespace
 
 std::string SpecialFolderPath(int folderId) {
-  char path[MAX_PATH] = {};
+  wchar_t path[MAX_PATH] = {};
   CoInitialize(nullptr);
   LPITEMIDLIST items = nullptr;
   if (SHGetSpecialFolderLocation(nullptr, folderId, &items) == S_OK) {
-    SHGetPathFromIDListA(items, path);
+    SHGetPathFromIDListW(items, path);
     CoTaskMemFree(items);
   }
   CoUninitialize();
-  return path;
+  return ToUtf8(path, static_cast<int>(wcsnlen(path, MAX_PATH)));
 }
 
 std::wstring ProgramFolder() {
@@ -50,7 +47,7 @@ std::wstring ProgramFolder() {
 
 bool IsInstallFolder(const std::wstring& programFolder, const std::string& programFilesPath) {
   std::string installFolder = programFilesPath + kProductSubfolder;
-  return LowerCaseWide(programFolder) == ToWide(LowerCaseAnsi(installFolder));
+  return LowerCaseWide(programFolder) == LowerCaseWide(ToWide(installFolder));
 }
 
 void ChooseDataFolder() {
@@ -58,7 +55,7 @@ void ChooseDataFolder() {
   if (IsInstallFolder(programFolder, SpecialFolderPath(CSIDL_PROGRAM_FILES))) {
     gDataFolder = SpecialFolderPath(CSIDL_COMMON_APPDATA) + kProductSubfolder;
   } else {
-    gDataFolder = ToAnsi(programFolder);
+    gDataFolder = ToUtf8(programFolder);
   }
 }
 

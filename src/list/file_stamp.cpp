@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-uint64_t HashBytes(std::string_view bytes, uint64_t hash) {
+uint64_t FileContentHash(std::string_view bytes, uint64_t hash) {
   // Eight bytes a step: a list file of 70 MB is hashed in a small part of the time its load
   // takes, also in a 32-bit program. The shift folds the high bits, which the multiplication
   // moves upwards only, back into the low ones.

@@ -1,4 +1,7 @@
-// Loading a list file into the website list and the main list.
+// Loading a list file into the website list and the main list, in five steps that go one way:
+// read the file; decode its form into the program's text; parse the entries; install them in
+// the website list; fill the main list, select, and report. The first three take values and give
+// a value; only the last two touch the program's state and its windows.
 #include "list/list_file.h"
 
 #include <algorithm>
@@ -6,10 +9,10 @@
 #include <utility>
 
 #include "dialog_layer/dialog_layer.h"
+#include "list/code_page_text.h"
 #include "list/list_file_access.h"
-#include "list/list_file_text.h"
 #include "list/list_format.h"
-#include "list/list_parse.h"
+#include "list/loaded_list.h"
 #include "list/main_list.h"
 #include "list/main_list_fill.h"
 #include "list/website_list.h"
@@ -36,6 +39,27 @@ std::string OutOfMemoryNotice(const std::string& path) {
   return "There is not enough memory to load the list file:\n" + path;
 }
 
+// Step 4: what the load found becomes the website list. A file never read leaves no entries
+// and may not be saved over.
+void InstallLoadedList(const FileRead& file, LoadedList loaded) {
+  gWebsiteList.loadedFile = file.stamp;
+  gWebsiteList.listFileUnread = file.status == FileReadStatus::kUnreadable;
+  gWebsiteList.listFileForm = loaded.form;
+  gWebsiteList.listFileInexact = !loaded.exact;
+  gWebsiteList.entries = std::move(loaded.entries);
+  gWebsiteList.entryCount = loaded.entryCount;
+}
+
+// What every load starts from: no entries, and nothing known about the file. The entries
+// themselves stay until the file is read, so that a refused path leaves the main list as it was.
+void ForgetLoadedFile() {
+  gWebsiteList.entryCount = 0;
+  gWebsiteList.listFileUnread = false;
+  gWebsiteList.listFileForm = ListFileForm();
+  gWebsiteList.listFileInexact = false;
+  gWebsiteList.loadedFile = FileStamp();
+}
+
 // The current position names an entry to select, unless the latest normalisation found
 // duplicates: then it is a position already. Clamped to the list.
 int32_t PositionToSelect(int32_t entryCount, int32_t positionOfNamedEntry) {
@@ -55,21 +79,34 @@ void SelectLoadedPosition(int32_t position) {
 // are emptied again, and, as for an unreadable file, nothing may be saved over the file.
 LoadOutcome ReportOutOfMemory(const std::string& path) {
   ListReset(gMainList.dialog, kMainListId);
+  ForgetLoadedFile();
   gWebsiteList.entries = EntryStore();
-  gWebsiteList.entryCount = 0;
   gWebsiteList.listFileUnread = true;
   ShowLoadNotice(OutOfMemoryNotice(path));
   return LoadOutcome::kUnreadable;
 }
 
-// A list with characters that the code page cannot hold is shown as far as it goes, and
-// nothing may be saved over its file (the save says why).
-LoadOutcome ReportInexact(const std::string& path, LoadOutcome outcome) {
-  ShowLoadNotice(InexactNotice(path));
-  return outcome;
+// Step 5: the main list shows the installed entries, one is selected, and the user hears of
+// anything wrong. A list with characters that could not be shown as they are is shown as far as
+// it goes; one that shows nothing at all is not offered for editing either, since saving would
+// replace what could not be shown.
+LoadOutcome ShowInstalledList(const std::string& path, MainListDrawingPause& pause) {
+  const int32_t entryCount = gWebsiteList.entryCount;
+  const bool exact = !gWebsiteList.listFileInexact;
+  FilledList filled = FillMainList(gWebsiteList.entries, entryCount, gWebsiteList.currentPosition);
+  if (entryCount > 0) {
+    ListSetScrollWidth(gMainList.dialog, kMainListId, filled.widest + kScrollWidthMargin);
+    SelectLoadedPosition(PositionToSelect(entryCount, filled.soughtPosition));
+  }
+  pause.End();
+  if (!exact) ShowLoadNotice(InexactNotice(path));
+  if (entryCount > 0) return LoadOutcome::kLoaded;
+  if (!exact) return LoadOutcome::kUnreadable;
+  ShowLoadNotice("File contains no websites");
+  return LoadOutcome::kNoWebsites;
 }
 
-// Reads, fills and selects. Throws std::bad_alloc when the list does not fit in memory.
+// Throws std::bad_alloc when the list does not fit in memory.
 LoadOutcome LoadFromPath(const std::string& path) {
   if (!HasTextExtension(path)) {
     ShowLoadNotice("Selected file is not a text file");
@@ -78,42 +115,21 @@ LoadOutcome LoadFromPath(const std::string& path) {
   MainListDrawingPause pause;
   ListReset(gMainList.dialog, kMainListId);
   gWebsiteList.entries = EntryStore();  // the earlier list goes before the next one is read
-  FileRead file = ReadWholeFile(path);
-  gWebsiteList.loadedFile = file.stamp;
-  if (file.status == FileReadStatus::kUnreadable) {
+  FileRead file = ReadWholeFile(path);  // step 1
+  LoadedList loaded = LoadedListOf(std::move(file.bytes), SystemCodePage());  // steps 2, 3
+  InstallLoadedList(file, std::move(loaded));                                 // step 4
+  if (gWebsiteList.listFileUnread) {
     pause.End();
-    gWebsiteList.listFileUnread = true;
     ShowLoadNotice(UnreadableNotice(path));
     return LoadOutcome::kUnreadable;
   }
-  ListFileText text = ListFileTextOf(std::move(file.bytes));
-  gWebsiteList.listFileForm = text.form;
-  gWebsiteList.listFileInexact = !text.exact;
-  int32_t entryCount = ParseListBytes(std::move(text.bytes), gWebsiteList.entries);
-  FilledList filled = FillMainList(entryCount, gWebsiteList.currentPosition);
-  gWebsiteList.entryCount = entryCount;
-  if (entryCount == 0) {
-    pause.End();
-    // Not offered for editing either: saving would replace what could not be shown.
-    if (!text.exact) return ReportInexact(path, LoadOutcome::kUnreadable);
-    ShowLoadNotice("File contains no websites");
-    return LoadOutcome::kNoWebsites;
-  }
-  ListSetScrollWidth(gMainList.dialog, kMainListId, filled.widest + kScrollWidthMargin);
-  SelectLoadedPosition(PositionToSelect(entryCount, filled.soughtPosition));
-  if (text.exact) return LoadOutcome::kLoaded;
-  pause.End();
-  return ReportInexact(path, LoadOutcome::kLoaded);
+  return ShowInstalledList(path, pause);  // step 5
 }
 
 }  // namespace
 
 LoadOutcome LoadListFile() {
-  gWebsiteList.entryCount = 0;
-  gWebsiteList.listFileUnread = false;
-  gWebsiteList.listFileForm = ListFileForm::kPlain;
-  gWebsiteList.listFileInexact = false;
-  gWebsiteList.loadedFile = FileStamp();
+  ForgetLoadedFile();
   try {
     // A copy: a notice runs a message loop, in which the user may choose another list.
     return LoadFromPath(std::string(gWebsiteList.listFilePath));

@@ -53,11 +53,11 @@ bool ReadPiece(HANDLE file, std::string& piece, DWORD& filled) {
 bool HashWholeFile(HANDLE file, uint64_t size, uint64_t& hash) {
   std::string piece(kHashPiece, '\0');
   uint64_t done = 0;
-  hash = kHashStart;
+  hash = kFileContentHashStart;
   for (;;) {
     DWORD filled = 0;
     if (!ReadPiece(file, piece, filled)) return false;
-    hash = HashBytes(std::string_view(piece.data(), filled), hash);
+    hash = FileContentHash(std::string_view(piece.data(), filled), hash);
     done += filled;
     if (filled < kHashPiece) return done == size;
   }
@@ -159,7 +159,7 @@ FileRead ReadWholeFile(const std::string& path) {
   result.stamp.read = complete;
   if (complete) {
     result.stamp.size = result.bytes.size();
-    result.stamp.hash = HashBytes(result.bytes);
+    result.stamp.hash = FileContentHash(result.bytes);
   }
   return result;
 }

@@ -1,5 +1,6 @@
 // File access for list files: reading a whole file, and replacing a whole file so that a
-// failed write never damages the file that was there. Paths are 8-bit ANSI text.
+// failed write never damages the file that was there. Paths are the program's UTF-8 text, so
+// they may hold any character a file name can.
 #pragma once
 
 #include <string>

@@ -1,8 +1,10 @@
 #include "list/list_format.h"
 
+#include "list/unicode_text.h"
+
 namespace {
 
-constexpr size_t kMaxPathLength = 260;
+constexpr size_t kMaxPathLength = 260;  // in the platform's UTF-16 units
 
 char LowerAscii(char c) {
   return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
@@ -52,7 +54,7 @@ void AppendEntryLine(std::string& out, std::string_view url, std::string_view na
 }
 
 bool HasTextExtension(std::string_view path) {
-  if (path.empty() || path.size() > kMaxPathLength) return false;
+  if (path.empty() || Utf16Length(path) > kMaxPathLength) return false;
   size_t separator = path.find_last_of("\\:");
   size_t dot = path.rfind('.');
   if (dot == std::string_view::npos) return false;

@@ -6,26 +6,39 @@
 #include <string>
 #include <string_view>
 
+#include "list/list_file_form.h"
+
 // Byte that marks the end of a list file (Ctrl-Z): it and everything after it are never read.
 constexpr char kEndOfFileMark = '\x1A';
 
 // The bytes of a list file that count: everything before the first end-of-file mark.
 std::string_view ReadableBytes(std::string_view fileBytes);
 
-// Calls onLine(std::string_view line) for every line of a list file's readable bytes. A line
-// ends at CR LF or at a CR that is not followed by LF; a lone LF is an ordinary character. The
-// last line needs no line end, and a final line end is not followed by an empty line.
+// Calls onLine(std::string_view line) for every line of a list file's readable text. A line
+// ends at CR LF or at a CR that is not followed by LF, and with LineEnds::kLf also at a lone LF;
+// otherwise a lone LF is an ordinary character. The last line needs no line end, and a final
+// line end is not followed by an empty line.
 template <typename OnLine>
-void ForEachFileLine(std::string_view bytes, OnLine&& onLine) {
+void ForEachFileLine(std::string_view bytes, LineEnds lineEnds, OnLine&& onLine) {
+  if (bytes.empty()) return;  // memchr must not see a null pointer
   const char* p = bytes.data();
   const char* end = p + bytes.size();
+  // Without a CR to look for, the lines of an LF file are found by one byte's search.
+  const char breakByte =
+      lineEnds == LineEnds::kLf && !std::memchr(p, '\r', bytes.size()) ? '\n' : '\r';
+  const bool lineFeedEnds = lineEnds == LineEnds::kLf;
   while (p < end) {
-    const void* cr = std::memchr(p, '\r', static_cast<size_t>(end - p));
-    const char* lineEnd = cr ? static_cast<const char*>(cr) : end;
+    const char* lineEnd = p;
+    if (breakByte == '\r' && lineFeedEnds) {
+      while (lineEnd < end && *lineEnd != '\r' && *lineEnd != '\n') ++lineEnd;
+    } else {
+      const void* found = std::memchr(p, breakByte, static_cast<size_t>(end - p));
+      lineEnd = found ? static_cast<const char*>(found) : end;
+    }
     onLine(std::string_view(p, static_cast<size_t>(lineEnd - p)));
     if (lineEnd == end) break;
     p = lineEnd + 1;
-    if (p < end && *p == '\n') ++p;
+    if (*lineEnd == '\r' && p < end && *p == '\n') ++p;
   }
 }
 
@@ -57,5 +70,6 @@ inline std::string_view DisplayText(std::string_view url, std::string_view name)
 void AppendEntryLine(std::string& out, std::string_view url, std::string_view name);
 
 // The extension test of list files: the text from the last "." after the last "\" or ":",
-// lower-cased, must be exactly ".txt". An empty path or one longer than 260 characters fails.
+// lower-cased, must be exactly ".txt". An empty path or one longer than 260 characters (UTF-16
+// units, as the platform counts them) fails.
 bool HasTextExtension(std::string_view path);

@@ -8,9 +8,10 @@
 
 namespace {
 
-size_t CountEntryLines(std::string_view bytes) {
+size_t CountEntryLines(std::string_view bytes, LineEnds lineEnds) {
   size_t count = 0;
-  ForEachFileLine(bytes, [&count](std::string_view line) { count += IsEntryLine(line) ? 1 : 0; });
+  ForEachFileLine(bytes, lineEnds,
+                  [&count](std::string_view line) { count += IsEntryLine(line) ? 1 : 0; });
   return count;
 }
 
@@ -28,14 +29,14 @@ void ReleaseUnusedRoom(std::string& text) {
 
 }  // namespace
 
-int32_t ParseListBytes(std::string fileBytes, EntryStore& store) {
+int32_t ParseListText(std::string fileBytes, LineEnds lineEnds, EntryStore& store) {
   std::string_view readable = ReadableBytes(fileBytes);
   if (readable.size() > kLargestEntryText) throw std::bad_alloc();
   store.ends.clear();
-  store.ends.reserve(CountEntryLines(readable));
+  store.ends.reserve(CountEntryLines(readable, lineEnds));
   char* bytes = fileBytes.data();
   size_t written = 0;
-  ForEachFileLine(readable, [&](std::string_view line) {
+  ForEachFileLine(readable, lineEnds, [&](std::string_view line) {
     if (!IsEntryLine(line)) return;
     EntryFields fields = SplitEntryFields(line);
     written = MoveField(bytes, written, fields.url);

@@ -1,10 +1,13 @@
-// Saving the list text over the list file, and the save sequence of the list editor.
+// Saving the list text over the list file, and the save sequence of the list editor: the text,
+// normalised, becomes the bytes of the file's form, which replace the file; then it is loaded
+// again.
 #include <new>
+#include <utility>
 
 #include "dialog_layer/dialog_layer.h"
+#include "list/code_page_text.h"
 #include "list/list_file.h"
 #include "list/list_file_access.h"
-#include "list/list_file_text.h"
 #include "list/list_format.h"
 #include "list/list_text.h"
 #include "list/normalize.h"
@@ -19,6 +22,7 @@ enum class SaveResult {
   kNotTextFile,  // refused: the path would overwrite a file that is not a list
   kNeverRead,    // refused: the file's content was never seen, so it would be lost unseen
   kInexact,      // refused: the file holds characters that the list could not show as they are
+  kDoesNotFit,   // refused: the text has characters that the file's code page cannot hold
   kReadOnly,
   kFolder,
   kWriteFailed,  // missing folder, file held open by another program, no room, no permission
@@ -32,6 +36,8 @@ const char* RefusalReason(SaveResult result) {
       return "The file could not be read, so saving would replace content never seen.";
     case SaveResult::kInexact:
       return "It holds characters that this program cannot show, so saving would change them.";
+    case SaveResult::kDoesNotFit:
+      return "The list holds characters that the file's code page cannot hold.";
     case SaveResult::kReadOnly:
       return "The file is read-only.";
     case SaveResult::kFolder:
@@ -67,17 +73,27 @@ SaveResult RefusalBeforeWriting() {
   return SaveResult::kSaved;
 }
 
-SaveResult WriteListText() {
+// The form the save writes: the file's own, or UTF-8 with a mark when asked for.
+ListFileForm FormToWrite(SaveEncoding encoding) {
+  ListFileForm form = gWebsiteList.listFileForm;
+  if (encoding == SaveEncoding::kUtf8Marked) form.encoding = TextEncoding::kUtf8Marked;
+  return form;
+}
+
+SaveResult WriteListText(SaveEncoding encoding) {
   SaveResult refusal = RefusalBeforeWriting();
   if (refusal != SaveResult::kSaved) return refusal;
-  // The file keeps its form: a mark it had is written again, and UTF-16 stays UTF-16.
-  std::string bytes =
-      FileBytesInForm(ListFileBytes(gWebsiteList.listText), gWebsiteList.listFileForm);
+  // The file keeps its form: its encoding (with its mark) and its line ends.
+  ListFileForm form = FormToWrite(encoding);
+  std::string text = WithLineEnds(ListFileBytes(gWebsiteList.listText), form.lineEnds);
+  std::string bytes;
+  // Never written with stand-ins for characters: that would lose what the user typed.
+  if (!EncodeListFile(text, form, SystemCodePage(), bytes)) return SaveResult::kDoesNotFit;
   return ResultOfWrite(ReplaceWholeFile(gWebsiteList.listFilePath, bytes));
 }
 
-SaveResult SaveAndReport() {
-  SaveResult result = WriteListText();
+SaveResult SaveAndReport(SaveEncoding encoding) {
+  SaveResult result = WriteListText(encoding);
   if (result != SaveResult::kSaved) ShowNotSavedNotice(gWebsiteList.listFilePath, result);
   return result;
 }
@@ -88,7 +104,7 @@ SaveResult SaveAndReport() {
 // what the disk now holds and the website list matches it again after normalising used its arrays.
 bool ReloadFollows(SaveResult result) {
   return result != SaveResult::kNotTextFile && result != SaveResult::kNeverRead &&
-         result != SaveResult::kInexact;
+         result != SaveResult::kInexact && result != SaveResult::kDoesNotFit;
 }
 
 // Takes back what the normalisation changed for the reload that does not follow.
@@ -99,6 +115,18 @@ void RestoreSelection(int32_t position, int32_t duplicateTally) {
 
 }  // namespace
 
+void NormalizeListText() {
+  NormalizedText normalized = NormalizeText(gWebsiteList.listText);
+  gWebsiteList.listText = std::move(normalized.text);
+  gWebsiteList.duplicateTally = normalized.duplicateTally;
+  if (normalized.duplicateTally == 1) gWebsiteList.currentPosition = normalized.firstDuplicatePiece;
+  if (normalized.duplicateTally > 1) gWebsiteList.currentPosition = 1;
+}
+
+int32_t FirstLineListFileCannotHold(std::string_view text) {
+  return FirstPieceNotFitting(text, gWebsiteList.listFileForm.encoding, SystemCodePage());
+}
+
 bool ListFileChangedSinceLoad() {
   // A save that will be refused anyway has nothing to ask about.
   if (RefusalBeforeWriting() != SaveResult::kSaved) return false;
@@ -107,10 +135,10 @@ bool ListFileChangedSinceLoad() {
 }
 
 bool SaveListText() {
-  return SaveAndReport() == SaveResult::kSaved;
+  return SaveAndReport(SaveEncoding::kAsLoaded) == SaveResult::kSaved;
 }
 
-bool SaveEditedText(const std::string& editedText, int32_t lineToSelect) {
+bool SaveEditedText(const std::string& editedText, int32_t lineToSelect, SaveEncoding encoding) {
   const int32_t previousPosition = gWebsiteList.currentPosition;
   const int32_t previousTally = gWebsiteList.duplicateTally;
   SaveResult result = SaveResult::kWriteFailed;
@@ -118,7 +146,7 @@ bool SaveEditedText(const std::string& editedText, int32_t lineToSelect) {
     gWebsiteList.listText = editedText;
     gWebsiteList.currentPosition = lineToSelect;
     NormalizeListText();
-    result = SaveAndReport();
+    result = SaveAndReport(encoding);
   } catch (const std::bad_alloc&) {
     // Nothing has been written: the file and the main list are as they were.
     gWebsiteList.listText = std::string();

@@ -17,5 +17,5 @@ std::string ListToText() {
     // An item value that names no entry (a missing item reads as -1) contributes no line.
     if (entry >= 1 && entry <= entryCount && entry <= storedEntries) order.push_back(entry);
   }
-  return ListTextOfEntries(gWebsiteList, order);
+  return ListTextOfEntries(gWebsiteList.entries, order);
 }

@@ -18,4 +18,12 @@ struct MainListHandles {
   HDC deviceContext = nullptr;  // GetDC of the main list, never released
 };
 
+// Written only by these two: the main dialog attaches its list when it initialises, and the
+// program's end (or a test's) lets it go.
 extern MainListHandles gMainList;
+
+// The main list becomes control kMainListId of the dialog, with a device context of its own
+// (GetDC) that is kept for the whole run.
+void AttachMainList(HWND dialog);
+// Forgets the main list (the device context is the window's, released with it).
+void DetachMainList();

@@ -19,12 +19,12 @@
 #include "list/main_list.h"
 #include "list/main_list_order.h"
 #include "list/text_width.h"
-#include "list/website_list.h"
+#include "list/entry_store.h"
 
 namespace {
 
-std::string_view DisplayTextOf(int32_t entry) {
-  return DisplayText(EntryUrl(gWebsiteList, entry), EntryName(gWebsiteList, entry));
+std::string_view DisplayTextOf(const EntryStore& entries, int32_t entry) {
+  return DisplayText(EntryUrl(entries, entry), EntryName(entries, entry));
 }
 
 // An item added at or above the sought entry's item moves it down by one.
@@ -38,13 +38,14 @@ void FollowSoughtEntry(int32_t entry, int position, int32_t soughtEntry, FilledL
 
 // Puts the entries in place as planned. False, as soon as an item does not compare with the
 // one put in before it as planned: the list's comparison orders those texts otherwise.
-bool PlaceAsPlanned(const SortedFillPlan& fill, int32_t soughtEntry, FilledList& filled) {
+bool PlaceAsPlanned(const EntryStore& entries, const SortedFillPlan& fill, int32_t soughtEntry,
+                    FilledList& filled) {
   ListPlacement placement = StartListPlacement(gMainList.dialog, kMainListId);
   const InsertionPlan& plan = fill.plan;
   for (size_t step = 0; step < plan.order.size(); ++step) {
     int32_t entry = plan.order[step] + 1;
     PlacedItem placed =
-        PlaceListItem(placement, plan.landing[step] + 1, DisplayTextOf(entry), entry);
+        PlaceListItem(placement, plan.landing[step] + 1, DisplayTextOf(entries, entry), entry);
     if (placed.position < 1) throw std::bad_alloc();  // LB_ERRSPACE: the list is out of memory
     bool sameGroup = step > 0 && fill.ranks[static_cast<size_t>(plan.order[step])] ==
                                      fill.ranks[static_cast<size_t>(plan.order[step - 1])];
@@ -57,47 +58,50 @@ bool PlaceAsPlanned(const SortedFillPlan& fill, int32_t soughtEntry, FilledList&
 }
 
 // The literal way: every entry in file order, placed by the list's own search.
-void AddInFileOrder(int32_t entryCount, int32_t soughtEntry, FilledList& filled) {
+void AddInFileOrder(const EntryStore& entries, int32_t entryCount, int32_t soughtEntry,
+                    FilledList& filled) {
   for (int32_t entry = 1; entry <= entryCount; ++entry) {
-    int position = ListAddItem(gMainList.dialog, kMainListId, std::string(DisplayTextOf(entry)));
+    std::string text(DisplayTextOf(entries, entry));
+    int position = ListAddItem(gMainList.dialog, kMainListId, text);
     if (position < 1) throw std::bad_alloc();  // LB_ERRSPACE: the list is out of memory
     ListSetItemData(gMainList.dialog, kMainListId, position, entry);
     FollowSoughtEntry(entry, position, soughtEntry, filled);
   }
 }
 
-int WidestDisplayText(int32_t entryCount) {
+int WidestDisplayText(const EntryStore& entries, int32_t entryCount) {
   MainListFontSelection selection;
   WidestText widest(entryCount);
   for (int32_t entry = 1; entry <= entryCount; ++entry) {
-    widest.Consider(DisplayTextOf(entry));
+    widest.Consider(DisplayTextOf(entries, entry));
   }
   return widest.widest;
 }
 
-size_t DisplayTextBytes(int32_t entryCount) {
+size_t DisplayTextBytes(const EntryStore& entries, int32_t entryCount) {
   size_t bytes = 0;
   for (int32_t entry = 1; entry <= entryCount; ++entry) {
-    bytes += DisplayTextOf(entry).size();
+    bytes += DisplayTextOf(entries, entry).size();
   }
   return bytes;
 }
 
 // Room in the list for all items and their texts at once, rather than item by item.
-void ReserveItems(int32_t entryCount) {
-  size_t textBytes = DisplayTextBytes(entryCount) * sizeof(wchar_t);
+void ReserveItems(const EntryStore& entries, int32_t entryCount) {
+  size_t textBytes = DisplayTextBytes(entries, entryCount) * sizeof(wchar_t);
   if (!ListReserve(gMainList.dialog, kMainListId, entryCount, textBytes)) throw std::bad_alloc();
 }
 
 // Fills the list in sorted order when it places items as modelled; false otherwise, with the
 // list emptied again.
-bool FillInSortedOrder(int32_t entryCount, int32_t soughtEntry, FilledList& filled) {
+bool FillInSortedOrder(const EntryStore& entries, int32_t entryCount, int32_t soughtEntry,
+                       FilledList& filled) {
   ListOrder order = ListOrderOf(gMainList.dialog, kMainListId);
   if (!MainListPlacesAsPlanned(order)) return false;
-  SortedFillPlan fill =
-      PlanSortedFill(order.locale, entryCount, [](int32_t i) { return DisplayTextOf(i + 1); });
-  ReserveItems(entryCount);
-  if (PlaceAsPlanned(fill, soughtEntry, filled)) return true;
+  SortedFillPlan fill = PlanSortedFill(
+      order.locale, entryCount, [&entries](int32_t i) { return DisplayTextOf(entries, i + 1); });
+  ReserveItems(entries, entryCount);
+  if (PlaceAsPlanned(entries, fill, soughtEntry, filled)) return true;
   ListReset(gMainList.dialog, kMainListId);
   filled.soughtPosition = 0;
   return false;
@@ -115,13 +119,13 @@ void MainListDrawingPause::End() {
   ListResumeRedraw(gMainList.dialog, kMainListId);
 }
 
-FilledList FillMainList(int32_t entryCount, int32_t soughtEntry) {
+FilledList FillMainList(const EntryStore& entries, int32_t entryCount, int32_t soughtEntry) {
   FilledList filled;
   if (entryCount <= 0) return filled;
-  filled.widest = WidestDisplayText(entryCount);
-  filled.sortedFill = FillInSortedOrder(entryCount, soughtEntry, filled);
+  filled.widest = WidestDisplayText(entries, entryCount);
+  filled.sortedFill = FillInSortedOrder(entries, entryCount, soughtEntry, filled);
   if (filled.sortedFill) return filled;
-  ReserveItems(entryCount);
-  AddInFileOrder(entryCount, soughtEntry, filled);
+  ReserveItems(entries, entryCount);
+  AddInFileOrder(entries, entryCount, soughtEntry, filled);
   return filled;
 }

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "list/entry_store.h"
+
 struct FilledList {
   int widest = 0;              // the widest display text in pixels
   int32_t soughtPosition = 0;  // where the sought entry stands; 0 when no entry has its number
@@ -25,9 +27,9 @@ struct MainListDrawingPause {
   MainListDrawingPause& operator=(const MainListDrawingPause&) = delete;
 };
 
-// Adds one item per entry 1 ... entryCount to the emptied main list, each showing the entry's
-// display text and carrying its entry number, and measures the display texts. The list ends up
-// exactly as adding the entries in file order leaves it, but fills in time that grows with
-// n log n instead of n squared. Fast only within a MainListDrawingPause. Throws std::bad_alloc when
-// the list or the program runs out of memory; the list may then hold some of the items.
-FilledList FillMainList(int32_t entryCount, int32_t soughtEntry);
+// Adds one item per entry 1 ... entryCount of the store to the emptied main list, each showing the
+// entry's display text and carrying its entry number, and measures the display texts. The list ends
+// up exactly as adding the entries in file order leaves it, but fills in time that grows with n log
+// n instead of n squared. Fast only within a MainListDrawingPause. Throws std::bad_alloc when the
+// list or the program runs out of memory; the list may then hold some of the items.
+FilledList FillMainList(const EntryStore& entries, int32_t entryCount, int32_t soughtEntry);

@@ -8,13 +8,13 @@
 #include <string>
 
 #include "list/main_list.h"
-#include "list/website_list.h"
+#include "list/entry_store.h"
 
 namespace {
 
 // Added in this order. Groups of texts that are equal, or nearly so, under some comparison,
-// with other texts between them, so that the search meets equal items at many places. Bytes
-// above 0x7F are letters with accents in the usual ANSI code pages.
+// with other texts between them, so that the search meets equal items at many places. The
+// escapes are letters with accents in UTF-8 (e, E, a, A with accents, sharp s, ae).
 const char* const kProbeTexts[] = {
     "Home",
     "zeta",
@@ -22,7 +22,7 @@ const char* const kProbeTexts[] = {
     "Co-op",
     "HOME",
     "coop",
-    "\xE9t\xE9",
+    "\xC3\xA9t\xC3\xA9",
     "Home",
     "_under",
     "hOME",
@@ -32,17 +32,17 @@ const char* const kProbeTexts[] = {
     "10",
     "home",
     "9",
-    "\xC9T\xC9",
+    "\xC3\x89T\xC3\x89",
     "HoMe",
     "it's",
     "its",
     "Home",
     "a",
-    "\xE4",
+    "\xC3\xA4",
     "A",
     "home",
     "Strasse",
-    "Stra\xDF"
+    "Stra\xC3\x9F"
     "e",
     "ETE",
     "HOME",
@@ -51,13 +51,13 @@ const char* const kProbeTexts[] = {
     "www.home.example",
     "Home",
     "ZETA",
-    "\xC4",
+    "\xC3\x84",
     "home",
     "zeta",
     "COOP",
     "Home",
     "ae",
-    "\xE6",
+    "\xC3\xA6",
     "home",
     "Docs",
     "Home",
@@ -99,16 +99,13 @@ std::vector<int32_t> AddedArrangement() {
 
 }  // namespace
 
-SortedFillPlan PlanSortedFill(uint32_t locale, int32_t count, std::string_view (*textAt)(int32_t)) {
-  SortKeys keys;
-  keys.ends.reserve(static_cast<size_t>(count));
-  ListSortKeyMaker maker;
-  maker.locale = locale;
-  for (int32_t i = 0; i < count; ++i) {
-    AppendListSortKey(maker, textAt(i), keys.bytes);
-    if (keys.bytes.size() > kLargestEntryText) throw std::bad_alloc();  // 32-bit ends
-    keys.ends.push_back(static_cast<uint32_t>(keys.bytes.size()));
-  }
+void AppendSortKey(ListSortKeyMaker& maker, std::string_view text, SortKeys& keys) {
+  AppendListSortKey(maker, text, keys.bytes);
+  if (keys.bytes.size() > kLargestEntryText) throw std::bad_alloc();  // 32-bit ends
+  keys.ends.push_back(static_cast<uint32_t>(keys.bytes.size()));
+}
+
+SortedFillPlan PlanOfSortKeys(SortKeys keys) {
   SortedFillPlan fill;
   fill.ranks = RanksOfKeys(keys);
   keys = SortKeys();

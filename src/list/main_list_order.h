@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "dialog_layer/dialog_layer.h"
@@ -13,10 +14,24 @@ struct SortedFillPlan {
   InsertionPlan plan;
 };
 
+// Appends the sort key of the text under the list's comparison. Throws std::bad_alloc when the
+// keys do not fit in memory.
+void AppendSortKey(ListSortKeyMaker& maker, std::string_view text, SortKeys& keys);
+// The plan of the texts whose keys these are, in that order.
+SortedFillPlan PlanOfSortKeys(SortKeys keys);
+
 // Plans putting `count` texts, textAt(0) ... textAt(count - 1) in that order, into a sorted
 // list of that order so that it ends as adding them one by one leaves it. Throws
 // std::bad_alloc when the texts' sort keys do not fit in memory.
-SortedFillPlan PlanSortedFill(uint32_t locale, int32_t count, std::string_view (*textAt)(int32_t));
+template <typename TextAt>
+SortedFillPlan PlanSortedFill(uint32_t locale, int32_t count, const TextAt& textAt) {
+  SortKeys keys;
+  keys.ends.reserve(static_cast<size_t>(count));
+  ListSortKeyMaker maker;
+  maker.locale = locale;
+  for (int32_t i = 0; i < count; ++i) AppendSortKey(maker, textAt(i), keys);
+  return PlanOfSortKeys(std::move(keys));
+}
 
 // Whether the main list, empty, places items as the plan models it: a set of texts that
 // compare equal in many ways (letter case, accents, punctuation, repeats) and that reveal how

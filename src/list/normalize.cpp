@@ -8,7 +8,6 @@
 
 #include "list/list_format.h"
 #include "list/list_text.h"
-#include "list/website_list.h"
 
 // The duplicate rule: a URL that occurs k times adds k(k-1)/2 pairs to the tally, and every
 // occurrence but the last one is dropped. Scanning the pieces from the last to the first, an
@@ -47,7 +46,8 @@ uint64_t MixWord(uint64_t hash, uint64_t word) {
   return hash ^ (hash >> 29);
 }
 
-uint64_t HashBytes(std::string_view bytes) {
+// The hash of a URL in the normaliser's table.
+uint64_t UrlHash(std::string_view bytes) {
   const char* p = bytes.data();
   size_t left = bytes.size();
   uint64_t hash = MixWord(0, left);
@@ -76,7 +76,7 @@ std::vector<PieceFields> SplitPieces(std::string_view text) {
   pieces.reserve(CountPieces(text));
   ForEachPiece(text, [&pieces](std::string_view piece) {
     EntryFields fields = SplitEntryFields(piece);
-    pieces.push_back({fields.url, fields.name, HashBytes(fields.url)});
+    pieces.push_back({fields.url, fields.name, UrlHash(fields.url)});
   });
   return pieces;
 }
@@ -161,12 +161,4 @@ NormalizedText NormalizeText(std::string_view listText) {
   // and every piece gets a CR LF, the last one included.
   result.text = CanonicalText(pieces, listText.size() + pieces.size() + 2);
   return result;
-}
-
-void NormalizeListText() {
-  NormalizedText normalized = NormalizeText(gWebsiteList.listText);
-  gWebsiteList.listText = std::move(normalized.text);
-  gWebsiteList.duplicateTally = normalized.duplicateTally;
-  if (normalized.duplicateTally == 1) gWebsiteList.currentPosition = normalized.firstDuplicatePiece;
-  if (normalized.duplicateTally > 1) gWebsiteList.currentPosition = 1;
 }

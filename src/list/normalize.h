@@ -14,8 +14,3 @@ struct NormalizedText {
 
 // Linear-time normalisation (hashing). Gives exactly the result of the pair-wise pass.
 NormalizedText NormalizeText(std::string_view listText);
-
-// Applies NormalizeText to the website list: rewrites its list text, sets the duplicate tally
-// and, when duplicates were found, the current position (the first emptied piece when the
-// tally is 1, else 1).
-void NormalizeListText();

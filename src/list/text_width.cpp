@@ -1,25 +1,20 @@
 #include "list/text_width.h"
 
 #include <algorithm>
+#include <string>
 
+#include "dialog_layer/dialog_layer.h"
 #include "list/list_file.h"
 #include "list/main_list.h"
 
 namespace {
 
-// True when every character of the main list's texts is one byte, both in the conversion to
-// the platform's characters and in the code page of the font.
-bool IsSingleByteText() {
-  CPINFO ansi = {};
-  if (!GetCPInfo(CP_ACP, &ansi) || ansi.MaxCharSize != 1) return false;
-  CHARSETINFO charset = {};
-  int fontCharset = GetTextCharsetInfo(gMainList.deviceContext, nullptr, 0);
-  if (!TranslateCharsetInfo(reinterpret_cast<DWORD*>(static_cast<INT_PTR>(fontCharset)), &charset,
-                            TCI_SRCCHARSET)) {
-    return false;
-  }
-  CPINFO font = {};
-  return GetCPInfo(charset.ciACP, &font) && font.MaxCharSize == 1;
+// The characters the bound counts: ASCII, one byte each in the program's UTF-8 and one unit in
+// the platform's UTF-16. A text with any other character is measured whole.
+constexpr int kBoundCharacters = 128;
+
+bool IsBoundCharacter(char c) {
+  return static_cast<unsigned char>(c) < kBoundCharacters;
 }
 
 }  // namespace
@@ -34,8 +29,10 @@ MainListFontSelection::~MainListFontSelection() {
 }
 
 int MeasureWithSelectedFont(std::string_view text) {
+  static std::wstring wide;  // reused from text to text: a big list is measured in one go
+  ToWideInto(text, wide);
   SIZE extent = {0, 0};
-  if (!GetTextExtentPoint32A(gMainList.deviceContext, text.data(), static_cast<int>(text.size()),
+  if (!GetTextExtentPoint32W(gMainList.deviceContext, wide.data(), static_cast<int>(wide.size()),
                              &extent)) {
     return 0;
   }
@@ -50,9 +47,9 @@ int MeasureTextWidth(const std::string& text) {
 WidestText::WidestText(int32_t textCount) {
   // Measuring the characters costs as much as measuring this many texts.
   constexpr int32_t kFewTexts = 512;
-  if (textCount < kFewTexts || !gMainList.deviceContext || !IsSingleByteText()) return;
+  if (textCount < kFewTexts || !gMainList.deviceContext) return;
   int widestCharacter = 0;
-  for (int c = 0; c < 256; ++c) {
+  for (int c = 0; c < kBoundCharacters; ++c) {
     char character = static_cast<char>(c);
     characterWidth[c] = MeasureWithSelectedFont(std::string_view(&character, 1));
     widestCharacter = std::max(widestCharacter, characterWidth[c]);
@@ -64,8 +61,12 @@ WidestText::WidestText(int32_t textCount) {
 void WidestText::Consider(std::string_view text) {
   if (boundsHold) {
     int64_t bound = margin;
-    for (char c : text) bound += characterWidth[static_cast<unsigned char>(c)];
-    if (bound <= widest) return;
+    bool bounded = true;
+    for (char c : text) {
+      bounded = bounded && IsBoundCharacter(c);
+      bound += characterWidth[static_cast<unsigned char>(c) % kBoundCharacters];
+    }
+    if (bounded && bound <= widest) return;
   }
   widest = std::max(widest, MeasureWithSelectedFont(text));
 }

@@ -18,19 +18,19 @@ struct MainListFontSelection {
   MainListFontSelection& operator=(const MainListFontSelection&) = delete;
 };
 
-// Width in pixels of the 8-bit text in the font selected into the main list's device context.
+// Width in pixels of the text in the font selected into the main list's device context.
 int MeasureWithSelectedFont(std::string_view text);
 
 // Finds the widest of many texts while measuring few of them. The width of a text is at most
 // the sum of the widths of its characters measured one by one, so a text whose sum stays below
-// the widest width found so far cannot be wider and is not measured. Needs the main list's
-// font selected; with a code page of several bytes per character, or for a few texts, every
-// text is measured.
+// the widest width found so far cannot be wider and is not measured. Only ASCII characters are
+// counted so; a text with any other character, and every text of a short list, is measured.
+// Needs the main list's font selected.
 struct WidestText {
   int widest = 0;
   bool boundsHold = false;
-  int characterWidth[256] = {};
-  int margin = 0;  // room for rounding in the platform's measurement
+  int characterWidth[128] = {};  // of the ASCII characters
+  int margin = 0;                // room for rounding in the platform's measurement
 
   explicit WidestText(int32_t textCount);
   void Consider(std::string_view text);

@@ -1,71 +1,52 @@
-// The website list: the one shared data state of the program, alive for the whole run.
-// Portable: no platform types.
+// The website list: the one shared data state of the program, alive for the whole run. Each
+// field says who writes it and when; everyone else only reads it. The list library writes
+// through its operations (LoadListFile, SaveEditedText); the main dialog sets the list file path
+// before a load and keeps the current position in step with the main list's selection.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
-#include "list/list_file_form.h"
+#include "list/entry_store.h"
 #include "list/file_stamp.h"
-
-// Where one entry's URL and name end in the entry text. An entry's URL starts where the name of
-// the entry before it ends (the first one at 0), and its name starts where its URL ends.
-struct EntryEnds {
-  uint32_t urlEnd = 0;
-  uint32_t nameEnd = 0;
-};
-
-// The URLs and names of a list's entries, kept compactly: all their bytes one after another in
-// one text, and where each one ends. A million entries cost one allocation of about the size
-// of the list file, not two million small strings.
-struct EntryStore {
-  std::string text;
-  std::vector<EntryEnds> ends;  // ends[e - 1] belongs to entry number e
-};
+#include "list/list_file_form.h"
 
 struct WebsiteList {
-  std::string listFilePath;     // the current list file; set by the caller before a load
-  int32_t entryCount = 0;       // 0 when no list is loaded or the last load failed
-  EntryStore entries;           // the trimmed URL and name of each entry, by entry number
-  int32_t currentPosition = 0;  // 1-based position of the selected main-list item, 0: none
-  int32_t duplicateTally = 0;   // duplicate pairs found by the latest normalisation
-  std::string listText;         // the edited text being saved
-  // The current list file exists but could not be read by the latest load. Nothing may be
-  // saved over it: its content was never seen.
+  // The current list file. Written by the main dialog before every load: the default list file
+  // at start-up, the file chosen with "Another List". Loads and saves use it unchanged.
+  std::string listFilePath;
+
+  // The entries of the current list file, by entry number; 0 when no list is loaded or the
+  // last load failed. Written by LoadListFile, at every load.
+  int32_t entryCount = 0;
+  EntryStore entries;
+
+  // The 1-based position of the selected main-list item, 0: none. Written by the main dialog
+  // when the main list reports a selection and after "Another List" has loaded a list; by
+  // LoadListFile, which stores the position it selects; and by SaveEditedText, which sets the
+  // entry to select after its reload (or takes its change back when nothing is reloaded).
+  int32_t currentPosition = 0;
+
+  // Written by SaveEditedText: the duplicate pairs its normalisation found, and the edited
+  // text being saved.
+  int32_t duplicateTally = 0;
+  std::string listText;
+
+  // What the latest load found out about the current list file; written by LoadListFile, at
+  // every load. A save reads them to keep the file's form and to refuse what would lose data.
+  // The file exists but could not be read: nothing may be saved over content never seen.
   bool listFileUnread = false;
-  // The form of the current list file (a byte-order mark and what follows it), which a save
-  // keeps; plain text when the file had no mark or could not be read.
-  ListFileForm listFileForm = ListFileForm::kPlain;
-  // The current list file holds characters that the system code page cannot hold: the list
-  // shows them otherwise, and saving over the file would change them.
+  // The file's encoding and line ends, which a save keeps.
+  ListFileForm listFileForm;
+  // The list shows the file's text only as far as it goes: saving over it would change it.
   bool listFileInexact = false;
-  // The list file as the latest load found it: a save asks before it replaces a file that
-  // another program has changed since.
+  // The file as the load found it: a save asks before it replaces what another program changed.
   FileStamp loadedFile;
 };
 
 extern WebsiteList gWebsiteList;
 
-// The entry text holds at most this many bytes: the ends are 32-bit offsets.
-constexpr size_t kLargestEntryText = UINT32_MAX;
-
-// How many entries the store holds (entry numbers 1 ... that many).
-inline int64_t StoredEntries(const EntryStore& store) {
-  return static_cast<int64_t>(store.ends.size());
-}
-
-// Entry numbers count from 1 and must lie within the store.
-inline std::string_view EntryUrl(const EntryStore& store, int32_t entry) {
-  size_t index = static_cast<size_t>(entry - 1);
-  size_t start = index == 0 ? 0 : store.ends[index - 1].nameEnd;
-  return std::string_view(store.text).substr(start, store.ends[index].urlEnd - start);
-}
-inline std::string_view EntryName(const EntryStore& store, int32_t entry) {
-  const EntryEnds& ends = store.ends[static_cast<size_t>(entry - 1)];
-  return std::string_view(store.text).substr(ends.urlEnd, ends.nameEnd - ends.urlEnd);
-}
 inline std::string_view EntryUrl(const WebsiteList& list, int32_t entry) {
   return EntryUrl(list.entries, entry);
 }
@@ -73,8 +54,6 @@ inline std::string_view EntryName(const WebsiteList& list, int32_t entry) {
   return EntryName(list.entries, entry);
 }
 
-// Stores one more entry after the last one. Throws std::bad_alloc when it does not fit.
-void AppendEntry(EntryStore& store, std::string_view url, std::string_view name);
-
-// Back to the start-of-run state: empty path, no entries, position and tally 0.
+// Back to the start-of-run state: empty path, no entries, position and tally 0. Called when the
+// program starts and when it ends.
 void ClearWebsiteList();

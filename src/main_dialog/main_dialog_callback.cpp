@@ -61,8 +61,7 @@ void InitMainDialog(HWND dialog) {
   ChooseDataFolder();
   AttachAccelerators(dialog,
                      {{FVIRTKEY, VK_RETURN, kOpenCommand}, {FVIRTKEY, VK_F1, kHelpCommand}});
-  gMainList.list = ControlHandle(dialog, kMainListId);
-  gMainList.deviceContext = GetDC(gMainList.list);
+  AttachMainList(dialog);
   PostMessageA(dialog, kDeferredLoadMessage, 0, 0);
 }
 

@@ -85,6 +85,6 @@ void EditList(HWND dialog) {
 }
 
 void ShowHelp() {
-  std::string text = HelpText(ToAnsi(ProgramFolder()), gWebsiteList.listFilePath);
+  std::string text = HelpText(ToUtf8(ProgramFolder()), gWebsiteList.listFilePath);
   SizedMessageBox(text, kHelpBoxStyle, "Program Help", 0, kHelpBoxX, kHelpBoxY);
 }

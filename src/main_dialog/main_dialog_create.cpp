@@ -37,7 +37,6 @@ void AddButton(HWND dialog, int id, const char* text, int x) {
 HWND CreateMainDialog() {
   HWND dialog = NewDialog(kPixelMode, nullptr, MainDialogCaption(), kDialogX, kDialogY,
                           kDialogWidth, kDialogHeight, kDialogStyle, 0);
-  gMainList.dialog = dialog;
   AddControl(kListBox, dialog, kMainListId, "", 5, 10, 300, 280, kMainListStyle, 0);
   AddButton(dialog, kShowItButtonId, "ShowIt", 5);
   AddButton(dialog, kAnotherListButtonId, "Another List", 110);
@@ -58,5 +57,5 @@ int32_t RunMainDialog() {
 void ClearProgramState() {
   ClearWebsiteList();
   gDataFolder.clear();
-  gMainList = MainListHandles();
+  DetachMainList();
 }

@@ -4,13 +4,23 @@
 
 namespace {
 
-bool IsControlCharacter(char c) {
+bool IsAsciiControl(char c) {
   return static_cast<unsigned char>(c) < 0x20 || c == 0x7f;
 }
 
+// The C1 control characters U+0080 to U+009F (C2 80 to C2 9F in UTF-8), and the line and
+// paragraph separators U+2028 and U+2029 (E2 80 A8, E2 80 A9), which break lines as CR and LF do.
+bool StartsWithOtherControl(std::string_view text) {
+  auto byte = [&text](size_t i) { return static_cast<unsigned char>(text[i]); };
+  if (text.size() >= 2 && byte(0) == 0xC2 && byte(1) >= 0x80 && byte(1) <= 0x9F) return true;
+  return text.size() >= 3 && byte(0) == 0xE2 && byte(1) == 0x80 &&
+         (byte(2) == 0xA8 || byte(2) == 0xA9);
+}
+
 bool HasQuoteOrControlCharacter(std::string_view text) {
-  for (char c : text) {
-    if (c == '"' || IsControlCharacter(c)) return true;
+  for (size_t i = 0; i < text.size(); ++i) {
+    char c = text[i];
+    if (c == '"' || IsAsciiControl(c) || StartsWithOtherControl(text.substr(i))) return true;
   }
   return false;
 }

@@ -34,7 +34,8 @@ std::string HelpText(std::string_view programFolder, std::string_view listFilePa
 // for a web address, so the launch text is always an absolute web address with its scheme:
 //  - the URL loses its tabs (browsers drop them anyway) and is trimmed of blanks;
 //  - it must start with "http://", "https://" or "www." in any letter case and hold no double
-//    quote and no other control character; "http://" is put before one that starts "www.";
+//    quote and no other control character (ASCII or C1, nor the line and paragraph separators
+//    U+2028 and U+2029); "http://" is put before one that starts "www.";
 //  - the dots of a path segment made of dots alone ("." and "..", between slashes or
 //    backslashes) are written "%2E". A file path would climb with them, out of the scheme and
 //    into the working folder ("http://a/../../x.exe" names x.exe there); a browser reads "%2E"

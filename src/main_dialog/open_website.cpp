@@ -3,6 +3,9 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "dialog_layer/dialog_layer.h"
+
 void OpenInBrowser(const std::string& launchText) {
-  ShellExecuteA(nullptr, "open", launchText.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  // Wide, so that the browser gets every character of the address as written.
+  ShellExecuteW(nullptr, L"open", ToWide(launchText).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }

@@ -100,16 +100,21 @@ TEST(StatusBar, FollowsTheBottomOfTheDialogWhenTheDialogIsResized) {
 
 TEST(ControlAccess, TextSizeAndHandle) {
   WindowGuard dialog(MakeDialog(nullptr, 0, 0, 300, 200));
-  AddControl(kLabel, dialog.window, 5, "caf\xE9", 10, 10, 100, 20, 0, 0);
+  AddControl(kLabel, dialog.window, 5, "caf\xC3\xA9", 10, 10, 100, 20, 0, 0);
   HWND label = ControlHandle(dialog.window, 5);
   ASSERT_NE(label, nullptr);
   EXPECT_EQ(ControlHandle(dialog.window, 6), nullptr);
 
-  EXPECT_EQ(GetControlText(label), "caf\xE9");
+  EXPECT_EQ(GetControlText(label), "caf\xC3\xA9");
   SetWindowTextW(label, L"");
   EXPECT_EQ(GetControlText(label), "");
-  SetWindowTextW(label, L"a\u4E2Db");
-  EXPECT_EQ(GetControlText(label), "a?b") << "unrepresentable text gets the default character";
+  SetWindowTextW(label, L"a\u4E2Db\U0001F600");
+  EXPECT_EQ(GetControlText(label),
+            "a\xE4\xB8\xAD"
+            "b\xF0\x9F\x98\x80")
+      << "every character comes back";
+  SetWindowTextW(label, L"a\xD800");
+  EXPECT_EQ(GetControlText(label), "a\xEF\xBF\xBD") << "half a pair becomes U+FFFD";
   EXPECT_EQ(GetControlText(nullptr), "");
 
   SetControlSize(dialog.window, 5, 120, 40);

@@ -123,7 +123,7 @@ TEST(NewDialog, ChildDialogWithOwnerIsPlacedInItsParentsClientArea) {
 
 TEST(NewDialog, CaptionAndDialogFont) {
   WindowGuard dialog(
-      NewDialog(kPixelMode, nullptr, "Caf\xE9 list", 0, 0, 200, 100, kMainDialogStyle, 0));
+      NewDialog(kPixelMode, nullptr, "Caf\xC3\xA9 list", 0, 0, 200, 100, kMainDialogStyle, 0));
   wchar_t caption[32] = {};
   GetWindowTextW(dialog.window, caption, 32);
   EXPECT_STREQ(caption, L"Caf\u00E9 list");

@@ -41,8 +41,8 @@ TEST(ListBox, PositionsCountFromOneAndAddReturnsTheSortedPlace) {
 
 TEST(ListBox, ItemTextCrossesTheAnsiCodePage) {
   ListHost host;
-  ListAddItem(host.window, kListId, "caf\xE9");  // e acute in code page 1252
-  EXPECT_EQ(ListItemText(host.window, kListId, 1), "caf\xE9");
+  ListAddItem(host.window, kListId, "caf\xC3\xA9");  // e acute in UTF-8
+  EXPECT_EQ(ListItemText(host.window, kListId, 1), "caf\xC3\xA9");
 }
 
 }  // namespace

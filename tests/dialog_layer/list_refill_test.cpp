@@ -90,12 +90,24 @@ TEST(ListRefill, ReservingRoomChangesNothingVisible) {
 // Keys compared byte by byte give the order the list box gives; letter case makes no
 // difference to either.
 TEST(ListRefill, SortKeysOrderTextsAsTheListDoes) {
-  const std::vector<std::string> texts = {"zeta",          "Alpha",     "alpha",
-                                          "ALPHA",         "beta",      "_under",
-                                          "Beta 2",        "beta 10",   "http://a.example",
-                                          "www.b.example", "Home-Page", "home page",
-                                          "home's",        "caf\xE9",   "cafe",
-                                          "123",           "",          "a"};
+  const std::vector<std::string> texts = {"zeta",
+                                          "Alpha",
+                                          "alpha",
+                                          "ALPHA",
+                                          "beta",
+                                          "_under",
+                                          "Beta 2",
+                                          "beta 10",
+                                          "http://a.example",
+                                          "www.b.example",
+                                          "Home-Page",
+                                          "home page",
+                                          "home's",
+                                          "caf\xC3\xA9",
+                                          "cafe",
+                                          "123",
+                                          "",
+                                          "a"};
   WindowGuard host(MakeHost(false));
   AddList(host.window, false);
   ListOrder order = ListOrderOf(host.window, kListId);
@@ -135,15 +147,15 @@ TEST(ListRefill, SortKeysOrderTextsAsTheListDoes) {
 TEST(ListRefill, PlacedItemsAreComparedWithTheOnePutInBefore) {
   WindowGuard host(MakeHost(false));
   HWND list = AddList(host.window, false);
-  SendMessageW(list, LB_SETLOCALE, 0x041D, 0);  // Swedish: "\xC4" (A with diaeresis) after "z"
+  SendMessageW(list, LB_SETLOCALE, 0x041D, 0);  // Swedish: "\xC3\x84" (A with diaeresis) after "z"
   struct Step {
     int position;
     const char* text;
     int previousOrder;
   };
-  const Step steps[] = {{1, "beta", -1},    {1, "zebra", -1},    {3, "Beta", 1},
-                        {3, "BETA", 0},     {2, "\xC4pple", -1}, {4, "\xC4pple", 0},
-                        {1, "\xE4pple", 0}, {1, "Zebra", 1}};
+  const Step steps[] = {{1, "beta", -1},        {1, "zebra", -1},        {3, "Beta", 1},
+                        {3, "BETA", 0},         {2, "\xC3\x84pple", -1}, {4, "\xC3\x84pple", 0},
+                        {1, "\xC3\xA4pple", 0}, {1, "Zebra", 1}};
   ListPlacement placement = StartListPlacement(host.window, kListId);
   int32_t value = 0;
   for (const Step& step : steps) {
@@ -151,8 +163,8 @@ TEST(ListRefill, PlacedItemsAreComparedWithTheOnePutInBefore) {
     EXPECT_EQ(placed.position, step.position) << step.text;
     EXPECT_EQ(placed.previousOrder, step.previousOrder) << step.text;
   }
-  const std::vector<std::string> texts = {"Zebra", "\xE4pple", "zebra", "\xC4pple",
-                                          "beta",  "\xC4pple", "BETA",  "Beta"};
+  const std::vector<std::string> texts = {"Zebra", "\xC3\xA4pple", "zebra", "\xC3\x84pple",
+                                          "beta",  "\xC3\x84pple", "BETA",  "Beta"};
   const std::vector<int32_t> values = {8, 7, 2, 5, 1, 6, 4, 3};
   ASSERT_EQ(ListCount(host.window, kListId), 8);
   for (int p = 1; p <= 8; ++p) {

@@ -35,7 +35,7 @@ TEST(StatusBar, TextGoesToThePartCountedFromOneWithItsDrawingStyle) {
   const Case cases[] = {
       {1, 0, " F1-Help", 0, L" F1-Help"},
       {2, SBT_POPOUT, "Website: 3 of 7", 1, L"Website: 3 of 7"},
-      {2, SBT_NOBORDERS, "caf\xE9", 1, L"caf\u00E9"},
+      {2, SBT_NOBORDERS, "caf\xC3\xA9", 1, L"caf\u00E9"},
   };
   WindowGuard dialog(MakeDialog(nullptr, 0, 0, 310, 350, kMainDialogStyle));
   AddControl(kStatusBar, dialog.window, kStatusId, "", 0, 0, 0, 0, 0, 0);
@@ -67,8 +67,8 @@ TEST(ShowNotice, ReturnsTheButtonPressedAndShowsTheDefaultCaptionForAnEmptyOne) 
       {"Do you want to save this data?", MB_YESNOCANCEL | MB_ICONQUESTION, "", IDNO, "Quillet",
        MB_ICONQUESTION},
       {"File has no content", MB_OK | MB_ICONINFORMATION, "", IDOK, "Quillet", MB_ICONINFORMATION},
-      {"Caf\xE9 list is missing", MB_OK | MB_ICONERROR, "File not found", IDOK, "File not found",
-       MB_ICONERROR},
+      {"Caf\xC3\xA9 list is missing", MB_OK | MB_ICONERROR, "File not found", IDOK,
+       "File not found", MB_ICONERROR},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
@@ -219,7 +219,7 @@ TEST(ChooseOpenFile, ChosenFileGivesItsPathAndACountOfOne) {
   HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   ASSERT_NE(file, INVALID_HANDLE_VALUE);
   CloseHandle(file);
-  std::string narrowPath = ToAnsi(path);
+  std::string narrowPath = ToUtf8(path);
   wchar_t before[MAX_PATH] = {};
   GetCurrentDirectoryW(MAX_PATH, before);
 

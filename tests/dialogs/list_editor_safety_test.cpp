@@ -140,19 +140,22 @@ TEST_F(ListEditorTest, TextTheEditBoxRefusesIsToldBeforeTheSaveQuestion) {
 }
 
 // Chinese characters on a Western system, where the list file is 8-bit text in code page 1252,
-// and a letter that code page holds only as a look-alike (a with macron, saved as a).
+// and a letter that code page holds only as a look-alike (a with macron): Yes saves the list as
+// UTF-8 with a byte-order mark, whole.
 TEST_F(ListEditorTest, CharactersTheListFileCannotHoldAreAskedAbout) {
   if (GetACP() != 1252) GTEST_SKIP() << "written for code page 1252";
   struct Case {
     const wchar_t* characters;
     bool paste;
-    int answer;  // to the question: IDYES saves anyway, IDNO goes back to the editor
+    int answer;  // to the question: IDYES saves as UTF-8, IDNO goes back to the editor
     const char* saved;
   };
   const Case cases[] = {
-      {L" \x4E2D\x6587", false, IDYES, " ??"}, {L" \x4E2D\x6587", true, IDYES, " ??"},
-      {L" \x4E2D\x6587", false, IDNO, ""},     {L" \x4E2D\x6587", true, IDNO, ""},
-      {L" \x0101", true, IDYES, " a"},
+      {L" \x4E2D\x6587", false, IDYES, " \xE4\xB8\xAD\xE6\x96\x87"},
+      {L" \x4E2D\x6587", true, IDYES, " \xE4\xB8\xAD\xE6\x96\x87"},
+      {L" \x4E2D\x6587", false, IDNO, ""},
+      {L" \x4E2D\x6587", true, IDNO, ""},
+      {L" \x0101", true, IDYES, " \xC4\x81"},
   };
   for (const Case& c : cases) {
     const std::wstring characters = c.characters;
@@ -178,9 +181,11 @@ TEST_F(ListEditorTest, CharactersTheListFileCannotHoldAreAskedAbout) {
     RunEditor(1, steps);
     std::vector<SeenNotice> notices = watcher.Notices();
     ASSERT_GE(notices.size(), 2u);
-    ExpectNotice(notices[1], InexactTextQuestion(3), MB_ICONWARNING);
+    ExpectNotice(notices[1], UnfitTextQuestion(3), MB_ICONWARNING);
     if (c.answer == IDYES) {
-      EXPECT_NE(ReadBytes(path_).find(EntryLine(3) + c.saved + "\r\n"), std::string::npos);
+      std::string saved = ReadBytes(path_);
+      EXPECT_TRUE(StartsWith(saved, "\xEF\xBB\xBF")) << "a UTF-8 mark";
+      EXPECT_NE(saved.find(EntryLine(3) + c.saved + "\r\n"), std::string::npos);
       EXPECT_EQ(ListCount(mainDialog_, kMainListId), kEntries);
     } else {
       EXPECT_EQ(notices.size(), 3u) << "asked again on the next close";
@@ -205,7 +210,8 @@ TEST_F(ListEditorTest, AccentedLettersAndTheEuroSignAreSavedUnchangedWithoutAski
   std::string saved = ReadBytes(path_);
   EXPECT_TRUE(StartsWith(saved,
                          "http://accents.example, \xC0 la cr\xE8me br\xFBl\xE9"
-                         "e \x80 5\r\n"));
+                         "e \x80 5\r\n"))
+      << "still code page 1252";
   EXPECT_NE(saved.find(EntryLine(3) + " caf\xE9 \x80\r\n"), std::string::npos);
 }
 

@@ -5,7 +5,7 @@
 #include "dialog_layer/dialog_layer.h"
 #include "list/list_file.h"
 #include "list/main_list.h"
-#include "list/website_list.h"
+#include "list/entry_store.h"
 #include "list_editor_fixture.h"
 #include "support/dialog_script.h"
 

@@ -46,7 +46,7 @@ std::string StandInsThatRan(const std::wstring& folder) {
   for (const std::wstring& standIn : kStandIns) {
     std::wstring trace = folder + standIn + L".ran";
     if (GetFileAttributesW(trace.c_str()) == INVALID_FILE_ATTRIBUTES) continue;
-    ran += ToAnsi(standIn) + " ran with \"" + ReadFileBytes(trace) + "\"\n";
+    ran += ToUtf8(standIn) + " ran with \"" + ReadFileBytes(trace) + "\"\n";
   }
   return ran;
 }

@@ -91,7 +91,7 @@ TEST(EndToEnd, AnotherListLoadsTextFilesAndRefusesOthers) {
   ASSERT_TRUE(WaitForWindowGone(editor));
   ASSERT_TRUE(WaitForWindowEnabled(session.main));
 
-  EXPECT_NE(HelpTextOf(session).find("Data file: " + ToAnsi(session.folder) + "other.dat"),
+  EXPECT_NE(HelpTextOf(session).find("Data file: " + ToUtf8(session.folder) + "other.dat"),
             std::string::npos);
   EXPECT_TRUE(session.CloseAndExit());
 }
@@ -115,7 +115,7 @@ TEST(EndToEnd, UnreadableDefaultListIsReportedOnceAndNotEdited) {
   // F1 is translated only by the main dialog's own loop: the help box shows that the load has
   // finished without a further notice or the editor.
   std::string help = HelpTextOf(session);
-  EXPECT_NE(help.find("Data file: " + ToAnsi(listPath)), std::string::npos) << help;
+  EXPECT_NE(help.find("Data file: " + ToUtf8(listPath)), std::string::npos) << help;
   for (HWND window : TopWindows(session.quillet)) {
     EXPECT_NE(WindowText(window), kEditorCaption);
     EXPECT_EQ(NoticeText(window), "") << "unexpected notice";

@@ -1,5 +1,5 @@
 // End to end: list files that begin with a byte-order mark, as Notepad and PowerShell write
-// them: UTF-8, and UTF-16 in either byte order.
+// them: UTF-8, and UTF-16 in either byte order, every character shown and kept.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -16,8 +16,16 @@ using Strings = std::vector<std::string>;
 constexpr char kUtf8Mark[] = "\xEF\xBB\xBF";
 constexpr char kSaveQuestion[] = "Do you want to save this data?";
 
-std::string Utf16(const std::u16string& text, ListFileForm form) {
-  return Utf16FileBytes(text, form);
+// A UTF-16 file with its mark, unit by unit: it may hold what UTF-8 cannot (half a pair).
+std::string Utf16(const std::u16string& text, TextEncoding encoding) {
+  const bool highFirst = encoding == TextEncoding::kUtf16BigEndian;
+  std::string bytes(ByteOrderMark(encoding));
+  for (char16_t unit : text) {
+    char high = static_cast<char>(unit >> 8);
+    char low = static_cast<char>(unit & 0xFF);
+    bytes.append({highFirst ? high : low, highFirst ? low : high});
+  }
+  return bytes;
 }
 
 // Opens the editor, types a line before the list text and closes the editor with the close box;
@@ -58,42 +66,44 @@ TEST(EndToEnd, Utf8MarkedListShowsEveryWebsiteAndKeepsItsMark) {
 }
 
 TEST(EndToEnd, Utf16ListShowsEveryWebsiteAndIsSavedAsUtf16) {
-  for (ListFileForm form : {ListFileForm::kUtf16LittleEndian, ListFileForm::kUtf16BigEndian}) {
-    SCOPED_TRACE(form == ListFileForm::kUtf16BigEndian ? "big-endian" : "little-endian");
+  for (TextEncoding form : {TextEncoding::kUtf16LittleEndian, TextEncoding::kUtf16BigEndian}) {
+    SCOPED_TRACE(form == TextEncoding::kUtf16BigEndian ? "big-endian" : "little-endian");
     Session session;
     const std::wstring list = session.folder + L"myQuillet.txt";
-    ASSERT_TRUE(session.WriteList(L"myQuillet.txt",
-                                  Utf16(u"http://b.example, B\u00E9e\r\nwww.a.example\r\n", form)));
+    ASSERT_TRUE(session.WriteList(
+        L"myQuillet.txt", Utf16(u"http://b.example, B\u00E9e \u4E2D\r\nwww.a.example\r\n", form)));
     ASSERT_TRUE(session.Start());
     ASSERT_TRUE(session.WaitForCounter(" Website: 1 of 2")) << session.Counter();
-    EXPECT_EQ(ListItems(session.List()), (Strings{"B\xE9"
-                                                  "e",
+    EXPECT_EQ(ListItems(session.List()), (Strings{"B\xC3\xA9"
+                                                  "e \xE4\xB8\xAD",
                                                   "www.a.example"}));
 
     HWND editor = AddLineAndSave(session, "http://c.example, Cee\r\n");
     ASSERT_TRUE(editor) << "the editor did not open";
     ASSERT_TRUE(WaitForWindowGone(editor));
-    EXPECT_EQ(ReadFileBytes(list), Utf16(u"http://c.example, Cee\r\nhttp://b.example, B\u00E9e\r\n"
-                                         u"www.a.example\r\n\r\n\r\n",
-                                         form));
-    EXPECT_EQ(ListItems(session.List()), (Strings{"B\xE9"
-                                                  "e",
+    EXPECT_EQ(ReadFileBytes(list),
+              Utf16(u"http://c.example, Cee\r\nhttp://b.example, B\u00E9e \u4E2D\r\n"
+                    u"www.a.example\r\n\r\n\r\n",
+                    form));
+    EXPECT_EQ(ListItems(session.List()), (Strings{"B\xC3\xA9"
+                                                  "e \xE4\xB8\xAD",
                                                   "Cee", "www.a.example"}));
     EXPECT_TRUE(session.CloseAndExit());
   }
 }
 
-TEST(EndToEnd, Utf16ListWithCharactersOutsideTheCodePageIsNeverWrittenOver) {
+// Half a surrogate pair is no character: the list is shown as far as it goes and kept as it is.
+TEST(EndToEnd, Utf16ListThatIsNoTextIsNeverWrittenOver) {
   Session session;
   const std::wstring list = session.folder + L"myQuillet.txt";
-  const std::string file = Utf16(u"http://b.example, \u4E2D\u6587\r\nwww.a.example\r\n",
-                                 ListFileForm::kUtf16LittleEndian);
+  const std::string file = Utf16(u"http://b.example, \xD800\u6587\r\nwww.a.example\r\n",
+                                 TextEncoding::kUtf16LittleEndian);
   ASSERT_TRUE(session.WriteList(L"myQuillet.txt", file));
   ASSERT_TRUE(session.Start());
 
   HWND notice = WaitForNotice(session.quillet, "cannot show");
   ASSERT_TRUE(notice) << "the characters that cannot be shown were not reported";
-  EXPECT_NE(NoticeText(notice).find(ToAnsi(list)), std::string::npos) << NoticeText(notice);
+  EXPECT_NE(NoticeText(notice).find(ToUtf8(list)), std::string::npos) << NoticeText(notice);
   AnswerNotice(notice, IDOK);
   ASSERT_TRUE(session.WaitForCounter(" Website: 1 of 2")) << "what can be shown is shown";
 

@@ -119,9 +119,9 @@ TEST(EndToEnd, HelpNamesTheDataFileAndEscapeLeavesTheDialogOpen) {
   EXPECT_EQ(frame.left, 200);
   EXPECT_EQ(frame.top, 100);
   std::string text = StaticTexts(help).at(0);
-  EXPECT_NE(text.find("Program file: " + ToAnsi(session.folder) + "quillet.exe"), std::string::npos)
+  EXPECT_NE(text.find("Program file: " + ToUtf8(session.folder) + "quillet.exe"), std::string::npos)
       << text;
-  EXPECT_NE(text.find("Data file: " + ToAnsi(session.folder) + "myQuillet.txt"), std::string::npos)
+  EXPECT_NE(text.find("Data file: " + ToUtf8(session.folder) + "myQuillet.txt"), std::string::npos)
       << text;
   ClickButton(help, kHelpOkId);
   ASSERT_TRUE(WaitForWindowGone(help));

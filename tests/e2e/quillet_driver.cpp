@@ -181,7 +181,7 @@ std::vector<std::string> ListItems(HWND list) {
     LRESULT copied =
         SendWithTimeout(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
-    items.push_back(ToAnsi(text));
+    items.push_back(ToUtf8(text));
   }
   return items;
 }
@@ -206,7 +206,7 @@ std::string StatusText(const QuilletProcess& quillet, HWND statusBar, int part) 
   ReadProcessMemory(quillet.process, remote, text.data(), bytes, &read);
   VirtualFreeEx(quillet.process, remote, 0, MEM_RELEASE);
   text.resize(LOWORD(length));
-  return ToAnsi(text);
+  return ToUtf8(text);
 }
 
 bool WaitForStatusText(const QuilletProcess& quillet, HWND statusBar, int part,

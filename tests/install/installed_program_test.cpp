@@ -22,7 +22,7 @@ constexpr int kHelpOkId = 9994;
 // A started quillet.exe that is ended when the test leaves, also when it fails.
 struct RunningQuillet {
   explicit RunningQuillet(const std::wstring& program) {
-    EXPECT_TRUE(StartQuillet(program, L"", process)) << ToAnsi(program);
+    EXPECT_TRUE(StartQuillet(program, L"", process)) << ToUtf8(program);
   }
   ~RunningQuillet() { EndQuillet(process); }
   RunningQuillet(const RunningQuillet&) = delete;
@@ -80,8 +80,8 @@ TEST(InstalledProgram, KeepsItsListInProgramDataWhereTheEditorSavesIt) {
             ListItems(GetDlgItem(main, kMainListId)));
 
   const std::string help = HelpText(quillet.process, main);
-  EXPECT_NE(std::string::npos, help.find("Program file: " + ToAnsi(program))) << help;
-  EXPECT_EQ("Data file: " + ToAnsi(list), LastLine(help));
+  EXPECT_NE(std::string::npos, help.find("Program file: " + ToUtf8(program))) << help;
+  EXPECT_EQ("Data file: " + ToUtf8(list), LastLine(help));
   EXPECT_TRUE(quillet.CloseAndExit(main));
 }
 
@@ -99,7 +99,7 @@ TEST(InstalledProgram, CopiedElsewhereKeepsItsListNextToItself) {
     ASSERT_TRUE(main);
     EXPECT_TRUE(
         WaitForStatusText(quillet.process, GetDlgItem(main, kStatusBarId), 2, " Website: 1 of 2"));
-    EXPECT_EQ("Data file: " + ToAnsi(folder) + "myQuillet.txt",
+    EXPECT_EQ("Data file: " + ToUtf8(folder) + "myQuillet.txt",
               LastLine(HelpText(quillet.process, main)));
     EXPECT_TRUE(quillet.CloseAndExit(main));
   }

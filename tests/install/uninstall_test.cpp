@@ -24,7 +24,7 @@ TEST(Uninstall, QuietUninstallRemovesWhatWasInstalledAndKeepsTheList) {
   const std::wstring command = UninstallText(L"QuietUninstallString");
 
   DWORD exitCode = 1;
-  ASSERT_TRUE(RunCommand(command, kUninstallTimeoutMs, exitCode)) << ToAnsi(command);
+  ASSERT_TRUE(RunCommand(command, kUninstallTimeoutMs, exitCode)) << ToUtf8(command);
   EXPECT_EQ(0u, exitCode);
   // The uninstaller hands its work to a copy of itself in the temporary folder and returns,
   // so the removal goes on after the command has ended; the entry goes last.

@@ -6,29 +6,31 @@
 
 namespace {
 
-TEST(HashBytes, ContinuesAcrossPiecesOfWholeWords) {
+TEST(FileContentHash, ContinuesAcrossPiecesOfWholeWords) {
   std::string bytes;
   for (int i = 0; i < 1000; ++i) bytes += static_cast<char>(i * 37 % 251);
   for (size_t cut = 0; cut <= bytes.size(); cut += 8) {
-    uint64_t pieces = HashBytes(bytes.substr(cut), HashBytes(bytes.substr(0, cut)));
-    EXPECT_EQ(pieces, HashBytes(bytes)) << "cut at " << cut;
+    uint64_t pieces = FileContentHash(bytes.substr(cut), FileContentHash(bytes.substr(0, cut)));
+    EXPECT_EQ(pieces, FileContentHash(bytes)) << "cut at " << cut;
   }
 }
 
 // Whatever byte another program changes, adds or takes away, the hash tells.
-TEST(HashBytes, TellsEveryOneByteChange) {
+TEST(FileContentHash, TellsEveryOneByteChange) {
   const std::string bytes = "http://a.example, A\r\nhttp://b.example, B\r\nwww.c.example\r\n";
-  const uint64_t original = HashBytes(bytes);
+  const uint64_t original = FileContentHash(bytes);
   for (size_t at = 0; at < bytes.size(); ++at) {
     for (int change : {1, 0x80, 0xFF}) {
       std::string changed = bytes;
       changed[at] = static_cast<char>(changed[at] ^ change);
-      EXPECT_NE(HashBytes(changed), original) << "byte " << at << " ^ " << change;
+      EXPECT_NE(FileContentHash(changed), original) << "byte " << at << " ^ " << change;
     }
-    EXPECT_NE(HashBytes(bytes.substr(0, at) + bytes.substr(at + 1)), original) << "without " << at;
+    EXPECT_NE(FileContentHash(bytes.substr(0, at) + bytes.substr(at + 1)), original)
+        << "without " << at;
   }
   for (size_t zeros = 1; zeros <= 16; ++zeros) {
-    EXPECT_NE(HashBytes(bytes + std::string(zeros, '\0')), original) << zeros << " zeros added";
+    EXPECT_NE(FileContentHash(bytes + std::string(zeros, '\0')), original)
+        << zeros << " zeros added";
   }
 }
 

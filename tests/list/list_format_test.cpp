@@ -7,9 +7,10 @@
 
 namespace {
 
-std::vector<std::string> Lines(std::string_view bytes) {
+std::vector<std::string> Lines(std::string_view bytes, LineEnds lineEnds = LineEnds::kCrLf) {
   std::vector<std::string> lines;
-  ForEachFileLine(ReadableBytes(bytes), [&](std::string_view line) { lines.emplace_back(line); });
+  ForEachFileLine(ReadableBytes(bytes), lineEnds,
+                  [&](std::string_view line) { lines.emplace_back(line); });
   return lines;
 }
 
@@ -23,6 +24,13 @@ TEST(FileLines, EndAtCrLfOrLoneCrButNotAtLoneLf) {
   EXPECT_EQ(Lines("a\r\r\nb"), (Strings{"a", "", "b"}));
   EXPECT_EQ(Lines(""), Strings{});
   EXPECT_EQ(Lines("\r"), (Strings{""}));
+}
+
+TEST(FileLines, OfAnLfFileEndAtLfOrLoneCr) {
+  EXPECT_EQ(Lines("a\nb\n\nc", LineEnds::kLf), (Strings{"a", "b", "", "c"}));
+  EXPECT_EQ(Lines("a\rb\nc\n", LineEnds::kLf), (Strings{"a", "b", "c"}));
+  EXPECT_EQ(Lines("\n", LineEnds::kLf), (Strings{""}));
+  EXPECT_EQ(Lines("", LineEnds::kLf), Strings{});
 }
 
 TEST(FileLines, StopAtCtrlZ) {

@@ -153,7 +153,14 @@ TEST_F(ListLoad, ReadsLinesAsTheFileFormatSays) {
     std::vector<std::string> names;
   };
   const Case cases[] = {
-      {"LF alone ends no line", "http://a, A\nhttp://b, B\n", {"http://a"}, {"A\nhttp://b, B\n"}},
+      {"LF ends the lines of a file without CR LF",
+       "http://a, A\nhttp://b, B\n",
+       {"http://a", "http://b"},
+       {"A", "B"}},
+      {"beside a CR LF, LF alone ends no line",
+       "http://a, A\nhttp://b, B\r\n",
+       {"http://a"},
+       {"A\nhttp://b, B"}},
       {"CR alone ends a line", "http://a, A\rhttp://b, B", {"http://a", "http://b"}, {"A", "B"}},
       {"LF after CR LF starts the next line",
        "http://a, A\r\n\nhttp://b, B\r\nhttp://c",
@@ -168,10 +175,11 @@ TEST_F(ListLoad, ReadsLinesAsTheFileFormatSays) {
        "\xEF\xBB\xBF\xEF\xBB\xBFhttp://a, A\r\nhttp://b, B",
        {"http://b"},
        {"B"}},
-      {"NUL and high bytes",
+      {"NUL and code-page letters",
        std::string("http://a\0b, N\xE9\xFF", 15),
        {std::string("http://a\0b", 10)},
-       {"N\xE9\xFF"}},
+       {"N\xC3\xA9\xC3\xBF"}},
+
   };
   for (const Case& c : cases) {
     WriteFileBytes("list.txt", c.bytes);

@@ -17,12 +17,12 @@ using reference::Entries;
 Entries Parse(std::string_view bytes) {
   // Leftovers of an earlier load, as a reload finds them.
   EntryStore store = StoreOf({{"http://stale", "stale"}, {"http://stale", ""}, {"www.x", "y"}});
-  int32_t count = ParseListBytes(std::string(bytes), store);
+  int32_t count = ParseListText(std::string(bytes), LineEnds::kCrLf, store);
   EXPECT_EQ(count, StoredEntries(store));
   return StoredEntriesOf(store);
 }
 
-TEST(ParseListBytes, EntryLinesOfAListFile) {
+TEST(ParseListText, EntryLinesOfAListFile) {
   struct Case {
     const char* what;
     std::string bytes;
@@ -68,7 +68,7 @@ TEST(ParseListBytes, EntryLinesOfAListFile) {
   EXPECT_EQ(Parse(std::string_view()), Entries{}) << "no bytes at all";
 }
 
-TEST(ParseListBytes, AgreesWithByteByByteReadingOnRandomBytes) {
+TEST(ParseListText, AgreesWithByteByByteReadingOnRandomBytes) {
   std::mt19937 rng(4242);
   for (int round = 0; round < 20000; ++round) {
     std::string bytes = RandomListText(rng, 40);
@@ -79,12 +79,12 @@ TEST(ParseListBytes, AgreesWithByteByByteReadingOnRandomBytes) {
   EXPECT_EQ(Parse(noise), reference::ParseListBytes(noise));
 }
 
-TEST(ParseListBytes, HugeInputs) {
+TEST(ParseListText, HugeInputs) {
   // One 50 MB entry line without a line end.
   std::string longLine =
       "http://" + std::string(25'000'000, 'u') + "," + std::string(25'000'000, 'n');
   EntryStore store;
-  ASSERT_EQ(ParseListBytes(longLine, store), 1);
+  ASSERT_EQ(ParseListText(longLine, LineEnds::kCrLf, store), 1);
   EXPECT_EQ(EntryUrl(store, 1).size(), 25'000'007u);
   EXPECT_EQ(EntryName(store, 1).size(), 25'000'000u);
 
@@ -95,7 +95,7 @@ TEST(ParseListBytes, HugeInputs) {
     manyLines += "# not an entry\r\n";
     manyLines += "\r\n";
   }
-  int32_t count = ParseListBytes(manyLines, store);
+  int32_t count = ParseListText(manyLines, LineEnds::kCrLf, store);
   ASSERT_EQ(count, 333'334);
   EXPECT_EQ(EntryUrl(store, count), "http://site999999.example");
   EXPECT_EQ(EntryName(store, count), "Site 999999");
@@ -103,7 +103,7 @@ TEST(ParseListBytes, HugeInputs) {
 
 // The store holds the fields and nothing else: no separators, no ignored lines, and no room
 // left over from the file's bytes, which it reuses.
-TEST(ParseListBytes, KeepsOnlyTheFields) {
+TEST(ParseListText, KeepsOnlyTheFields) {
   std::string file;
   size_t fieldBytes = 0;
   for (int i = 0; i < 100'000; ++i) {
@@ -113,7 +113,7 @@ TEST(ParseListBytes, KeepsOnlyTheFields) {
     fieldBytes += url.size() + name.size();
   }
   EntryStore store;
-  ASSERT_EQ(ParseListBytes(file, store), 100'000);
+  ASSERT_EQ(ParseListText(file, LineEnds::kCrLf, store), 100'000);
   EXPECT_EQ(store.text.size(), fieldBytes);
   EXPECT_LE(store.text.capacity(), fieldBytes + fieldBytes / 4 + 4096);
   EXPECT_EQ(store.ends.capacity(), 100'000u) << "reserved once, at the exact size";

@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "dialog_layer/dialog_layer.h"
 #include "list/list_file.h"
 #include "list/list_file_form.h"
 #include "list/main_list.h"
 #include "list/website_list.h"
 #include "main_list_fixture.h"
+#include "random_list_text.h"
+#include "stored_entries.h"
 #include "support/dialog_script.h"
 
 namespace {
@@ -211,11 +215,9 @@ TEST_F(ListSave, RefusesAListThatWasNeverRead) {
   EXPECT_TRUE(SaveEditedText(kEditedText, 1)) << "a list that has been read can be saved";
 }
 
-TEST_F(ListSave, RefusesAListWithCharactersTheCodePageCannotHold) {
-  // UTF-16, little-endian: a website named with a character outside the Western code page.
-  const std::string file =
-      Utf16FileBytes(std::u16string(u"http://b.example, \u4E2D\r\nhttp://a.example, A\r\n"),
-                     ListFileForm::kUtf16LittleEndian);
+TEST_F(ListSave, RefusesAListThatIsNotShownExactly) {
+  // UTF-8 by its mark, but a website named with a byte that is no UTF-8.
+  const std::string file = "\xEF\xBB\xBFhttp://b.example, \xE9\r\nhttp://a.example, A\r\n";
   WriteFileBytes("list.txt", file);
   {
     NoticeWatcher watcher;
@@ -237,8 +239,7 @@ TEST_F(ListSave, RefusesAListWithCharactersTheCodePageCannotHold) {
 }
 
 TEST_F(ListSave, AnInexactListWithoutWebsitesGetsOnlyItsOwnNotice) {
-  const std::string file =
-      Utf16FileBytes(std::u16string(u"# \u4E2D\r\n"), ListFileForm::kUtf16BigEndian);
+  const std::string file = "\xEF\xBB\xBF# \xE9\r\n";
   WriteFileBytes("list.txt", file);
   {
     NoticeWatcher watcher;
@@ -250,6 +251,39 @@ TEST_F(ListSave, AnInexactListWithoutWebsitesGetsOnlyItsOwnNotice) {
   ExpectRefused({NotSaved("list.txt",
                           "It holds characters that this program cannot show, so saving would "
                           "change them.")});
+}
+
+TEST_F(ListSave, NormalizeListTextSetsTextTallyAndPositionToSelect) {
+  struct Case {
+    std::string text;
+    int32_t tally;
+    int32_t position;  // the line to select was 7 before
+  };
+  const Case cases[] = {
+      {"a\r\nb\r\nc", 0, 7},           // no duplicates: the caret's line stays
+      {"a\r\nb\r\nc\r\nb\r\n", 1, 2},  // one pair: the emptied piece
+      {"a\r\n\r\n\r\nb\r\n", 3, 1},    // several pairs: the first position
+      {RepeatedLine("a", 70000), std::numeric_limits<int32_t>::max(), 1},
+  };
+  for (const Case& c : cases) {
+    gWebsiteList.listText = c.text;
+    gWebsiteList.currentPosition = 7;
+    gWebsiteList.duplicateTally = 99;
+    NormalizeListText();
+    EXPECT_EQ(gWebsiteList.listText, NormalizeText(c.text).text);
+    EXPECT_EQ(gWebsiteList.duplicateTally, c.tally) << c.text.substr(0, 20);
+    EXPECT_EQ(gWebsiteList.currentPosition, c.position) << c.text.substr(0, 20);
+  }
+}
+
+TEST_F(ListSave, NormalizeListTextLeavesTheLoadedEntriesAlone) {
+  gWebsiteList.entryCount = 2;
+  gWebsiteList.entries = StoreOf({{"http://a", "A"}, {"http://b", "B"}});
+  gWebsiteList.listText = "http://x\r\nhttp://x\r\n\r\n";
+  NormalizeListText();
+  EXPECT_EQ(gWebsiteList.entryCount, 2);
+  EXPECT_EQ(StoredEntriesOf(gWebsiteList.entries),
+            (reference::Entries{{"http://a", "A"}, {"http://b", "B"}}));
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "list/website_list.h"
+#include "list/entry_store.h"
 #include "stored_entries.h"
 
 namespace {
@@ -30,12 +30,10 @@ TEST(ListTextPieces, CutAtCrLfPairsOnly) {
 }
 
 TEST(ListTextOfEntries, CanonicalLinesInTheGivenOrder) {
-  WebsiteList list;
-  list.entryCount = 3;
-  list.entries = StoreOf({{"http://a", "A"}, {"www.b", ""}, {"HTTP://c", "C, with, commas"}});
-  EXPECT_EQ(ListTextOfEntries(list, {3, 1, 2}),
+  EntryStore entries = StoreOf({{"http://a", "A"}, {"www.b", ""}, {"HTTP://c", "C, with, commas"}});
+  EXPECT_EQ(ListTextOfEntries(entries, {3, 1, 2}),
             "HTTP://c, C, with, commas\r\nhttp://a, A\r\nwww.b\r\n");
-  EXPECT_EQ(ListTextOfEntries(list, {}), "");
+  EXPECT_EQ(ListTextOfEntries(entries, {}), "");
 }
 
 TEST(ListFileBytes, EveryPieceThenOneMoreLineEnd) {

@@ -12,14 +12,14 @@
 #include "dialog_layer/dialog_layer.h"
 #include "list/list_format.h"
 #include "list/main_list.h"
-#include "list/website_list.h"
+#include "list/entry_store.h"
 #include "main_list_fixture.h"
 
 namespace {
 
 constexpr int kReferenceListId = 999;
 constexpr LCID kUnitedStates = 0x0409;
-constexpr LCID kSwedish = 0x041D;  // sorts "\xC4" (A with diaeresis) after "z"
+constexpr LCID kSwedish = 0x041D;  // sorts "\xC3\x84" (A with diaeresis) after "z"
 constexpr LCID kCzech = 0x0405;    // sorts "ch" after "h"
 
 struct Arrangement {
@@ -47,10 +47,20 @@ Arrangement ArrangementOf(HWND dialog, int listId) {
   return arrangement;
 }
 
+// The entries the main list is filled with.
+EntryStore filledEntries;
+
+int32_t FilledCount() {
+  return static_cast<int32_t>(StoredEntries(filledEntries));
+}
+
+std::string DisplayTextOf(int32_t entry) {
+  return std::string(DisplayText(EntryUrl(filledEntries, entry), EntryName(filledEntries, entry)));
+}
+
 void SetEntries(const std::vector<std::pair<std::string, std::string>>& entries) {
-  gWebsiteList.entries = EntryStore();
-  for (const auto& [url, name] : entries) AppendEntry(gWebsiteList.entries, url, name);
-  gWebsiteList.entryCount = static_cast<int32_t>(entries.size());
+  filledEntries = EntryStore();
+  for (const auto& [url, name] : entries) AppendEntry(filledEntries, url, name);
 }
 
 // Random lists: names drawn from a few that differ only in letter case or accents, names that
@@ -58,10 +68,18 @@ void SetEntries(const std::vector<std::pair<std::string, std::string>>& entries)
 // without a name (the URL is shown).
 std::vector<std::pair<std::string, std::string>> RandomEntries(std::mt19937& rng, int count,
                                                                int ownNameShare) {
-  const char* const kCaseVariants[] = {"Alpha", "alpha",     "ALPHA", "aLpHa",     "Beta",
-                                       "beta",  "\xE9t\xE9", "ETE",   "\xC9t\xE9", "ete"};
-  const char* const kShared[] = {"Home",      "Login",  "Docs",    "home page",
-                                 "Home-Page", "home's", "Caf\xE9", "cafe"};
+  const char* const kCaseVariants[] = {"Alpha",
+                                       "alpha",
+                                       "ALPHA",
+                                       "aLpHa",
+                                       "Beta",
+                                       "beta",
+                                       "\xC3\xA9t\xC3\xA9",
+                                       "ETE",
+                                       "\xC3\x89t\xC3\xA9",
+                                       "ete"};
+  const char* const kShared[] = {"Home",      "Login",  "Docs",        "home page",
+                                 "Home-Page", "home's", "Caf\xC3\xA9", "cafe"};
   std::vector<std::pair<std::string, std::string>> entries;
   for (int i = 0; i < count; ++i) {
     std::string url =
@@ -92,9 +110,8 @@ class MainListFill : public MainListTest {
         0, L"LISTBOX", L"", WS_CHILD | LBS_SORT | LBS_HASSTRINGS, 0, 0, 100, 100, host_,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kReferenceListId)), nullptr, nullptr);
     SendMessageW(reference, LB_SETLOCALE, SendMessageW(list_, LB_GETLOCALE, 0, 0), 0);
-    for (int32_t e = 1; e <= gWebsiteList.entryCount; ++e) {
-      std::string shown(DisplayText(EntryUrl(gWebsiteList, e), EntryName(gWebsiteList, e)));
-      int position = ListAddItem(host_, kReferenceListId, shown);
+    for (int32_t e = 1; e <= FilledCount(); ++e) {
+      int position = ListAddItem(host_, kReferenceListId, DisplayTextOf(e));
       ListSetItemData(host_, kReferenceListId, position, e);
     }
     Arrangement arrangement = ArrangementOf(host_, kReferenceListId);
@@ -104,7 +121,7 @@ class MainListFill : public MainListTest {
 
   FilledList Fill(int32_t soughtEntry) {
     ListReset(host_, kMainListId);
-    return FillMainList(gWebsiteList.entryCount, soughtEntry);
+    return FillMainList(filledEntries, FilledCount(), soughtEntry);
   }
 
   void ExpectSoughtEntryFound(const FilledList& filled, int32_t soughtEntry) {
@@ -143,7 +160,7 @@ TEST_F(MainListFill, SortedFillEqualsFileOrderWithCaseVariantsAndRepeatedNames) 
 // Names whose order depends on the locale.
 std::vector<std::pair<std::string, std::string>> EntriesOfManyLocales(std::mt19937& rng) {
   auto entries = RandomEntries(rng, 500, 30);
-  const char* const kNames[] = {"\xC4pple", "apple", "Zebra", "chata", "hrad", "Chata", "cizi"};
+  const char* const kNames[] = {"\xC3\x84pple", "apple", "Zebra", "chata", "hrad", "Chata", "cizi"};
   for (size_t i = 0; i < entries.size(); i += 5) entries[i].second = kNames[i % 7];
   return entries;
 }
@@ -249,7 +266,7 @@ LRESULT CALLBACK OtherSortedList(HWND list, UINT message, WPARAM wParam, LPARAM 
 // Swedish order.
 std::vector<std::pair<std::string, std::string>> EntriesThatSortDifferently(std::mt19937& rng) {
   auto entries = RandomEntries(rng, 400, 30);
-  const char* const kNames[] = {"\xC4pple", "apple", "Zebra", "\xE4pple", "zebra", "Apple"};
+  const char* const kNames[] = {"\xC3\x84pple", "apple", "Zebra", "\xC3\xA4pple", "zebra", "Apple"};
   for (size_t i = 0; i < entries.size(); i += 7) entries[i].second = kNames[i % 6];
   return entries;
 }
@@ -257,9 +274,8 @@ std::vector<std::pair<std::string, std::string>> EntriesThatSortDifferently(std:
 // Adds the entries in file order to the main list, as it is, and reads what it then holds.
 Arrangement LiteralArrangement(HWND host) {
   ListReset(host, kMainListId);
-  for (int32_t e = 1; e <= gWebsiteList.entryCount; ++e) {
-    std::string shown(DisplayText(EntryUrl(gWebsiteList, e), EntryName(gWebsiteList, e)));
-    ListSetItemData(host, kMainListId, ListAddItem(host, kMainListId, shown), e);
+  for (int32_t e = 1; e <= FilledCount(); ++e) {
+    ListSetItemData(host, kMainListId, ListAddItem(host, kMainListId, DisplayTextOf(e)), e);
   }
   return ArrangementOf(host, kMainListId);
 }

@@ -37,7 +37,7 @@ void MainListTest::TearDown() {
 }
 
 std::string MainListTest::PathOf(const std::string& name) const {
-  return ToAnsi(folder_) + name;
+  return ToUtf8(folder_) + name;
 }
 
 void MainListTest::WriteFileBytes(const std::string& name, std::string_view bytes) const {
@@ -57,7 +57,7 @@ std::vector<std::string> MainListTest::FolderContents() const {
   if (search == INVALID_HANDLE_VALUE) return names;
   do {
     std::wstring name = found.cFileName;
-    if (name != L"." && name != L"..") names.push_back(ToAnsi(name));
+    if (name != L"." && name != L"..") names.push_back(ToUtf8(name));
   } while (FindNextFileW(search, &found));
   FindClose(search);
   std::sort(names.begin(), names.end());

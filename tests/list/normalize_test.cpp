@@ -11,7 +11,6 @@
 #include "list/list_format.h"
 #include "list/list_parse.h"
 #include "list/list_text.h"
-#include "list/website_list.h"
 #include "list_reference.h"
 #include "random_list_text.h"
 #include "stored_entries.h"
@@ -60,12 +59,6 @@ TEST(NormalizeText, DropsBlankPiecesAndEarlierDuplicates) {
   EXPECT_EQ(NormalizeText(std::string_view()).text, "") << "no text at all";
 }
 
-std::string RepeatedLine(std::string_view line, int32_t times) {
-  std::string text;
-  for (int32_t i = 0; i < times; ++i) text.append(line).append("\r\n");
-  return text;
-}
-
 TEST(NormalizeText, TallyStopsAtLargest32BitValueInsteadOfOverflowing) {
   // 65536 copies give 65536 * 65535 / 2 = 2147450880 pairs, just below the 32-bit limit; one
   // more copy would pass it. The blank last piece is alone and adds nothing.
@@ -77,45 +70,6 @@ TEST(NormalizeText, TallyStopsAtLargest32BitValueInsteadOfOverflowing) {
   EXPECT_EQ(above.duplicateTally, std::numeric_limits<int32_t>::max());
   EXPECT_EQ(above.firstDuplicatePiece, 1);
   EXPECT_EQ(above.text, "http://a, A\r\n");
-}
-
-class NormalizeListTextTest : public ::testing::Test {
- protected:
-  void SetUp() override { ClearWebsiteList(); }
-  void TearDown() override { ClearWebsiteList(); }
-};
-
-TEST_F(NormalizeListTextTest, SetsTextTallyAndPositionToSelect) {
-  struct Case {
-    std::string text;
-    int32_t tally;
-    int32_t position;  // the line to select was 7 before
-  };
-  const Case cases[] = {
-      {"a\r\nb\r\nc", 0, 7},           // no duplicates: the caret's line stays
-      {"a\r\nb\r\nc\r\nb\r\n", 1, 2},  // one pair: the emptied piece
-      {"a\r\n\r\n\r\nb\r\n", 3, 1},    // several pairs: the first position
-      {RepeatedLine("a", 70000), std::numeric_limits<int32_t>::max(), 1},
-  };
-  for (const Case& c : cases) {
-    gWebsiteList.listText = c.text;
-    gWebsiteList.currentPosition = 7;
-    gWebsiteList.duplicateTally = 99;
-    NormalizeListText();
-    EXPECT_EQ(gWebsiteList.listText, NormalizeText(c.text).text);
-    EXPECT_EQ(gWebsiteList.duplicateTally, c.tally) << c.text.substr(0, 20);
-    EXPECT_EQ(gWebsiteList.currentPosition, c.position) << c.text.substr(0, 20);
-  }
-}
-
-TEST_F(NormalizeListTextTest, LeavesTheLoadedEntriesAlone) {
-  gWebsiteList.entryCount = 2;
-  gWebsiteList.entries = StoreOf({{"http://a", "A"}, {"http://b", "B"}});
-  gWebsiteList.listText = "http://x\r\nhttp://x\r\n\r\n";
-  NormalizeListText();
-  EXPECT_EQ(gWebsiteList.entryCount, 2);
-  EXPECT_EQ(StoredEntriesOf(gWebsiteList.entries),
-            (reference::Entries{{"http://a", "A"}, {"http://b", "B"}}));
 }
 
 // Entry lines of a text whose every CR belongs to a CR LF and that holds no 0x1A: written to a
@@ -138,7 +92,7 @@ reference::Entries EntryLinesOf(const std::string& text) {
 
 reference::Entries ParsedEntries(const std::string& bytes) {
   EntryStore store;
-  ParseListBytes(bytes, store);
+  ParseListText(bytes, LineEnds::kCrLf, store);
   return StoredEntriesOf(store);
 }
 

@@ -1,9 +1,11 @@
-// Seeded random list texts made of a few short tokens, so that duplicate URLs, blank pieces,
-// commas, blanks and every kind of line end occur often. Deterministic on every platform:
-// std::mt19937's sequence is fixed, and no library distribution is used.
+// List texts for tests: a line many times over, and seeded random list texts made of a few short
+// tokens, so that duplicate URLs, blank pieces, commas, blanks and every kind of line end occur
+// often. Deterministic on every platform: std::mt19937's sequence is fixed, and no library
+// distribution is used.
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <random>
 #include <string>
 #include <string_view>
@@ -19,5 +21,12 @@ inline std::string RandomListText(std::mt19937& rng, size_t maxTokens) {
   std::string text;
   size_t tokens = rng() % (maxTokens + 1);
   for (size_t i = 0; i < tokens; ++i) text += kTokens[rng() % kTokenCount];
+  return text;
+}
+
+// The line, each time ended by CR LF.
+inline std::string RepeatedLine(std::string_view line, int32_t times) {
+  std::string text;
+  for (int32_t i = 0; i < times; ++i) text.append(line).append("\r\n");
   return text;
 }

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "list/website_list.h"
+#include "list/entry_store.h"
 #include "list_reference.h"
 
 inline reference::Entries StoredEntriesOf(const EntryStore& store) {

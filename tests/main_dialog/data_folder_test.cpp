@@ -28,7 +28,7 @@ TEST(InstallFolder, MatchesOnlyTheProductFolderInAnyLetterCase) {
       {L"E:\\Brelmont\\myQuillet\\", false},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(IsInstallFolder(c.programFolder, programFiles), c.install) << ToAnsi(c.programFolder);
+    EXPECT_EQ(IsInstallFolder(c.programFolder, programFiles), c.install) << ToUtf8(c.programFolder);
   }
 }
 
@@ -43,7 +43,7 @@ TEST(DataFolder, IsTheProgramFolderOutsideTheInstallFolder) {
   std::wstring programFolder = ProgramFolder();
   ASSERT_FALSE(programFolder.empty());
   EXPECT_EQ(programFolder.back(), L'\\');
-  EXPECT_EQ(gDataFolder, ToAnsi(programFolder));
+  EXPECT_EQ(gDataFolder, ToUtf8(programFolder));
   EXPECT_EQ(DefaultListFile(), gDataFolder + "myQuillet.txt");
   EXPECT_NE(GetFileAttributesW((programFolder + L"main_dialog_tests.exe").c_str()),
             INVALID_FILE_ATTRIBUTES);
@@ -64,7 +64,7 @@ TEST(ExistenceTest, FindsOnlyPlainFiles) {
   ASSERT_TRUE(WriteFileBytes(folder + L"list.txt", "http://a\r\n"));
   ASSERT_TRUE(CreateDirectoryW((folder + L"sub\\").c_str(), nullptr));
   ASSERT_TRUE(CreateDirectoryW((folder + L"sub\\myQuillet.txt").c_str(), nullptr));
-  std::string base = ToAnsi(folder);
+  std::string base = ToUtf8(folder);
   struct Case {
     std::string path;
     bool exists;

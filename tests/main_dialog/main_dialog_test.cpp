@@ -22,7 +22,7 @@ namespace {
 std::string ClassOf(HWND window) {
   wchar_t name[64] = {};
   GetClassNameW(window, name, 64);
-  return ToAnsi(name);
+  return ToUtf8(name);
 }
 
 std::string TextOf(HWND window) {
@@ -40,7 +40,7 @@ std::string CounterOf(HWND dialog) {
   HWND bar = ControlHandle(dialog, kStatusBarId);
   wchar_t text[128] = {};
   SendMessageW(bar, SB_GETTEXTW, kCounterPart - 1, reinterpret_cast<LPARAM>(text));
-  return ToAnsi(text);
+  return ToUtf8(text);
 }
 
 // The main dialog, hidden, with the handles that loading needs; destroyed at the end.
@@ -169,7 +169,7 @@ TEST(MainDialogWindow, StatusBarHasAHelpPartAndACounterPart) {
   EXPECT_EQ(edges[1], 9998);
   wchar_t help[32] = {};
   LRESULT lengthAndStyle = SendMessageW(bar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(help));
-  EXPECT_EQ(ToAnsi(help), " F1-Help");
+  EXPECT_EQ(ToUtf8(help), " F1-Help");
   EXPECT_EQ(HIWORD(lengthAndStyle), 0) << "drawing style 0";
   EXPECT_EQ(CounterOf(main.dialog), "");
 }
@@ -273,7 +273,7 @@ void CheckLoad(const LoadCase& c, const std::wstring& folder) {
     held = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
                        nullptr);
   }
-  gWebsiteList.listFilePath = ToAnsi(path);
+  gWebsiteList.listFilePath = ToUtf8(path);
   NoticeWatcher watcher;
   std::vector<HWND> editorsClosed;
   StartScript(CloseEditors(c.editors, editorsClosed));

@@ -45,7 +45,9 @@ TEST(LaunchText, IsAlwaysAQuotedWebAddressWithItsScheme) {
       {"HtTpS://x", "\"HtTpS://x\""},
       {"https://example.com/a b", "\"https://example.com/a b\""},
       {"  http://padded.example  ", "\"http://padded.example\""},
-      {"http://ex\xE4mple.de/caf\xE9", "\"http://ex\xE4mple.de/caf\xE9\""},
+      {"http://ex\xC3\xA4mple.de/caf\xC3\xA9", "\"http://ex\xC3\xA4mple.de/caf\xC3\xA9\""},
+      {"http://\xE6\x9B\xB8\xE7\xB1\xA4.example/\xD0\x97",
+       "\"http://\xE6\x9B\xB8\xE7\xB1\xA4.example/\xD0\x97\""},
       {"http://x/?q=a,b&c=%22", "\"http://x/?q=a,b&c=%22\""},
       // "www." in any letter case gets the scheme in front.
       {"www.example.org", "\"http://www.example.org\""},
@@ -102,7 +104,14 @@ TEST(LaunchText, RefusesProgramsSharesOtherSchemesQuotesAndControlCharacters) {
                           "http://a\rb",
                           "www.a\x01",
                           "http://a\x1f",
-                          "http://a\x7f"}) {
+                          "http://a\x7f",
+                          "http://a\xC2\x80",  // C1 controls, U+0080 ...
+                          "http://a\xC2\x85"
+                          "b",                 // ... NEL ...
+                          "http://a\xC2\x9F",  // ... to U+009F
+                          "www.a\xE2\x80\xA8"
+                          "b",                     // the line separator
+                          "www.a\xE2\x80\xA9"}) {  // the paragraph separator
     EXPECT_FALSE(LaunchText(url)) << url;
   }
   EXPECT_FALSE(LaunchText(std::string_view("http://a\0b", 10))) << "a zero byte";

@@ -25,7 +25,7 @@ TEST(NoticeWatcher, RecordsTextCaptionAndIconOfEveryBox) {
       {MB_ICONERROR, "Selected file is not a text file", "Quillet"},
       {MB_ICONQUESTION, "Save changes?", "Editor"},
       {MB_ICONWARNING, "Two lines\r\nof text", ""},
-      {MB_ICONINFORMATION, "caf\xE9 list", "caf\xE9"},  // e acute in code page 1252
+      {MB_ICONINFORMATION, "caf\xC3\xA9 list", "caf\xC3\xA9"},  // e acute in UTF-8
       {0, "no icon", "Quillet"},
   };
   NoticeWatcher watcher;

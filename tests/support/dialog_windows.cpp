@@ -141,7 +141,7 @@ std::string WindowText(HWND window) {
   LRESULT copied =
       SendWithTimeout(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
   text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
-  return ToAnsi(text);
+  return ToUtf8(text);
 }
 
 bool HasClass(HWND window, const wchar_t* className) {
