@@ -2,7 +2,7 @@
 # Builds the libFuzzer targets of the list core with clang (AddressSanitizer and
 # UndefinedBehaviorSanitizer on) and runs each of them in turn.
 #   scripts/fuzz.sh [SECONDS]
-# SECONDS is the total time, shared equally by the four targets (default 60, so 15 s each).
+# SECONDS is the total time, shared equally by the five targets (default 60, so 12 s each).
 # The build goes to $QUILLET_BUILD/fuzz (default build/fuzz); each target grows its own corpus
 # there, starting from the checked-in seeds in fuzz/corpus/list, and saves a failing input as
 # artifacts/<target>-crash-... there. Exits non-zero when any target finds a crash, a sanitizer
@@ -11,7 +11,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${QUILLET_BUILD:-$root/build}/fuzz
 total=${1:-60}
-targets=(fuzz_split fuzz_parse fuzz_normalize fuzz_roundtrip)
+targets=(fuzz_split fuzz_parse fuzz_normalize fuzz_roundtrip fuzz_forms)
 per_target=$((total / ${#targets[@]}))
 ((per_target >= 1)) || per_target=1
 
