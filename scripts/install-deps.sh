@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building and testing Quillet needs on a Debian 12 machine:
-# the MinGW-w64 cross compiler, Wine (32- and 64-bit), Xvfb, xdotool, ImageMagick and NSIS.
-# Does nothing for packages that are already there.
+# the MinGW-w64 cross compiler, Wine (32- and 64-bit), Xvfb, xdotool, ImageMagick and NSIS,
+# and the Japanese locale, under which Wine gives programs the double-byte code page 932.
+# Does nothing for what is already there.
 set -euo pipefail
 
 need=()
@@ -16,7 +17,20 @@ dpkg -s wine32:i386 >/dev/null 2>&1 || need+=(wine wine32:i386 wine64)
 # Wine's own fonts, so dialogs render text as they would on Windows.
 dpkg -s fonts-wine >/dev/null 2>&1 || need+=(fonts-wine fonts-liberation)
 
-[ ${#need[@]} -eq 0 ] && exit 0
+command -v locale-gen >/dev/null || need+=(locales)
+
+# ja_JP.UTF-8 generated once, without touching the other locales the machine has.
+generate_japanese_locale() {
+  locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$' && return 0
+  grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null ||
+    echo 'ja_JP.UTF-8 UTF-8' >>/etc/locale.gen
+  locale-gen >/dev/null
+}
+
+if [ ${#need[@]} -eq 0 ]; then
+  generate_japanese_locale
+  exit 0
+fi
 
 export DEBIAN_FRONTEND=noninteractive
 if [[ " ${need[*]} " == *" wine32:i386 "* ]] && ! dpkg --print-foreign-architectures | grep -q i386; then
@@ -24,3 +38,4 @@ if [[ " ${need[*]} " == *" wine32:i386 "* ]] && ! dpkg --print-foreign-architect
 fi
 apt-get update -qq
 apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
+generate_japanese_locale

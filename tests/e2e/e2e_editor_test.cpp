@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr char kSaveQuestion[] = "Do you want to save this data?";
 
 bool PutOnClipboard(const std::string& text) {
   return ::PutOnClipboard(std::wstring(text.begin(), text.end()));  // ASCII only

@@ -14,7 +14,6 @@ namespace {
 using Strings = std::vector<std::string>;
 
 constexpr char kUtf8Mark[] = "\xEF\xBB\xBF";
-constexpr char kSaveQuestion[] = "Do you want to save this data?";
 
 // A UTF-16 file with its mark, unit by unit: it may hold what UTF-8 cannot (half a pair).
 std::string Utf16(const std::u16string& text, TextEncoding encoding) {
@@ -26,24 +25,6 @@ std::string Utf16(const std::u16string& text, TextEncoding encoding) {
     bytes.append({highFirst ? high : low, highFirst ? low : high});
   }
   return bytes;
-}
-
-// Opens the editor, types a line before the list text and closes the editor with the close box;
-// the save question is answered Yes. Returns the editor.
-HWND AddLineAndSave(Session& session, const std::string& line) {
-  ClickButton(session.main, kChangeListId);
-  HWND editor = WaitForWindow(session.quillet, kEditorCaption);
-  if (!editor) return nullptr;
-  HWND edit = GetDlgItem(editor, kEditBoxId);
-  std::string text = WindowText(edit);
-  PressKey(edit, VK_HOME);  // the editor starts with the selected website's line selected
-  TypeText(edit, line);
-  EXPECT_TRUE(WaitForText(edit, line + text)) << WindowText(edit);
-  CloseWithCloseBox(editor);
-  HWND question = WaitForNotice(session.quillet, kSaveQuestion);
-  EXPECT_TRUE(question) << "no save question";
-  if (question) AnswerNotice(question, IDYES);
-  return editor;
 }
 
 TEST(EndToEnd, Utf8MarkedListShowsEveryWebsiteAndKeepsItsMark) {

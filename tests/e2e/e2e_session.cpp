@@ -43,3 +43,25 @@ bool Session::CloseAndExit() {
   DWORD exitCode = 1;
   return WaitForExit(quillet, exitCode) && exitCode == 0;
 }
+
+HWND TypeLineAndClose(Session& session, const std::string& line) {
+  ClickButton(session.main, kChangeListId);
+  HWND editor = WaitForWindow(session.quillet, kEditorCaption);
+  if (!editor) return nullptr;
+  HWND edit = GetDlgItem(editor, kEditBoxId);
+  std::string text = WindowText(edit);
+  PressKey(edit, VK_HOME);  // the editor starts with the selected website's line selected
+  TypeText(edit, line);
+  EXPECT_TRUE(WaitForText(edit, line + text)) << WindowText(edit);
+  CloseWithCloseBox(editor);
+  return editor;
+}
+
+HWND AddLineAndSave(Session& session, const std::string& line) {
+  HWND editor = TypeLineAndClose(session, line);
+  if (!editor) return nullptr;
+  HWND question = WaitForNotice(session.quillet, kSaveQuestion);
+  EXPECT_TRUE(question) << "no save question";
+  if (question) AnswerNotice(question, IDYES);
+  return editor;
+}

@@ -19,6 +19,7 @@ constexpr int kHelpLabelId = 206;
 constexpr int kEditBoxId = 100;
 constexpr int kHelpOkId = 9994;
 constexpr char kEditorCaption[] = "Add or change websites";
+constexpr char kSaveQuestion[] = "Do you want to save this data?";
 
 struct Session {
   Session();
@@ -49,3 +50,9 @@ struct Session {
   QuilletProcess quillet;
   HWND main = nullptr;
 };
+
+// Opens the editor, types a line before the list text and closes the editor with the close
+// box. Returns the editor, or nullptr when it did not open.
+HWND TypeLineAndClose(Session& session, const std::string& line);
+// The same, and the save question answered Yes.
+HWND AddLineAndSave(Session& session, const std::string& line);
