@@ -32,11 +32,6 @@ INT_PTR FinishHandled(HWND dialog, int32_t result) {
   return result;
 }
 
-INT_PTR ReleaseRecords(HWND dialog) {
-  ReleaseDialogRecords(dialog);
-  return TRUE;
-}
-
 INT_PTR CloseOnSystemCommand(HWND dialog, WPARAM wParam) {
   if ((wParam & 0xFFF0) != SC_CLOSE) return FALSE;
   DismissDialog(dialog, 0);
@@ -51,8 +46,6 @@ INT_PTR ForwardSize(HWND dialog, WPARAM wParam, LPARAM lParam) {
 
 INT_PTR DefaultHandling(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_NCDESTROY:
-      return ReleaseRecords(dialog);
     case WM_CTLCOLORMSGBOX:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
@@ -71,11 +64,17 @@ INT_PTR DefaultHandling(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
   }
 }
 
+// The dialog's last message: its records go whatever the callback answers, for a record left
+// behind would outlive its window and could be mistaken for a later window with the same handle.
+INT_PTR ReleaseAfterLastMessage(HWND dialog, int32_t result) {
+  INT_PTR answer = result != 0 ? FinishHandled(dialog, result) : TRUE;
+  ReleaseDialogRecords(dialog);
+  return answer;
+}
+
 INT_PTR RouteToCallback(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   int32_t result = CallCallback(dialog, message, wParam, lParam);
-  // Records are released on WM_NCDESTROY whatever the callback answers: a record left behind
-  // would outlive its window and could be mistaken for a later window with the same handle.
-  if (message == WM_NCDESTROY) ReleaseDialogRecords(dialog);
+  if (message == WM_NCDESTROY) return ReleaseAfterLastMessage(dialog, result);
   if (result != 0) return FinishHandled(dialog, result);
   TakeMessageResultMark(dialog);  // set, but the message was left to the default after all
   return DefaultHandling(dialog, message, wParam, lParam);

@@ -2,8 +2,10 @@
 
 namespace {
 
+// Wide, as the edit box was made: its character indexes count UTF-16 units either way, and a
+// wide message is never translated on the way.
 LRESULT SendToEdit(HWND editBox, UINT message, WPARAM wParam, LPARAM lParam) {
-  return SendMessageA(editBox, message, wParam, lParam);
+  return SendMessageW(editBox, message, wParam, lParam);
 }
 
 }  // namespace
