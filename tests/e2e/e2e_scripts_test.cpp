@@ -34,8 +34,8 @@ bool MakeFolder(const std::wstring& folder) {
 // Cyrillic folder.
 TEST(EndToEnd, FoldersAndNamesInAnyScriptAreShownSavedAndReloaded) {
   Session session;
-  const std::wstring home = session.folder + ToWide(std::string("Zakladki-") + kCyrillic + "-" +
-                                                    kChinese) + L"\\";
+  const std::wstring home =
+      session.folder + ToWide(std::string("Zakladki-") + kCyrillic + "-" + kChinese) + L"\\";
   ASSERT_TRUE(MakeFolder(home));
   ASSERT_TRUE(session.PlaceProgram(home + L"quillet.exe"));
   // Each name's line, as the list file holds it and as a save writes it.
@@ -51,6 +51,15 @@ TEST(EndToEnd, FoldersAndNamesInAnyScriptAreShownSavedAndReloaded) {
   ASSERT_TRUE(session.WaitForCounter(" Website: 1 of 3")) << session.Counter();
   const Strings shown = ListItems(session.List());
   EXPECT_EQ(Sorted(shown), Sorted({kLatin, kCyrillic, kChinese}));
+  // The browser gets the address as written.
+  const int chinese =
+      static_cast<int>(std::find(shown.begin(), shown.end(), kChinese) - shown.begin()) + 1;
+  ClickListItem(session.List(), chinese, true);
+  ASSERT_TRUE(WaitForLaunches(session.launchLog, 1)) << "a double click opened nothing";
+  EXPECT_EQ(CapturedLaunches(session.launchLog)[0],
+            std::string("https://") + kChinese + ".example/");
+  ClickListItem(session.List(), 1, false);
+  ASSERT_TRUE(session.WaitForCounter("Website: 1 of 3")) << session.Counter();
 
   const std::string typed = std::string("http://greek.example, ") + kGreek;
   HWND editor = AddLineAndSave(session, typed + "\r\n");
@@ -70,8 +79,9 @@ TEST(EndToEnd, FoldersAndNamesInAnyScriptAreShownSavedAndReloaded) {
   // Another list, in a folder of Cyrillic letters.
   const std::wstring other = session.folder + ToWide(kCyrillic) + L"\\";
   ASSERT_TRUE(MakeFolder(other));
-  ASSERT_TRUE(WriteFileBytes(other + L"list.txt", "http://a.example, A\r\nwww.b.example, B\r\n"
-                                                  "http://c.example, C\r\n"));
+  ASSERT_TRUE(WriteFileBytes(other + L"list.txt",
+                             "http://a.example, A\r\nwww.b.example, B\r\n"
+                             "http://c.example, C\r\n"));
   ClickButton(session.main, kAnotherListId);
   HWND fileDialog = WaitForWindow(session.quillet, "Open File");
   ASSERT_TRUE(fileDialog) << "no open-file dialog";
