@@ -44,7 +44,7 @@ std::string EditText() {
   return GetControlText(EditBox());
 }
 std::wstring EditWideText() {
-  int length = GetWindowTextLengthW(EditBox());
+  int length = TextLength(EditBox());
   std::wstring text(static_cast<size_t>(length) + 1, L'\0');
   text.resize(static_cast<size_t>(GetWindowTextW(EditBox(), text.data(), length + 1)));
   return text;

@@ -14,10 +14,6 @@
 
 namespace {
 
-std::wstring Widen(const std::string& text) {
-  return std::wstring(text.begin(), text.end());  // ASCII only
-}
-
 // A list text of exactly `length` characters whose last line has no line break.
 std::string TextOfLength(size_t length) {
   const std::string last = "http://last.example, ";
@@ -28,9 +24,6 @@ std::string TextOfLength(size_t length) {
   return text + last + std::string(length - text.size() - last.size(), 'z');
 }
 
-int TextLength() {
-  return GetWindowTextLengthW(EditBox());
-}
 int LineStart(int line) {
   return static_cast<int>(SendMessageW(EditBox(), EM_LINEINDEX, line, 0));
 }
@@ -47,12 +40,6 @@ bool StartsWith(const std::string& text, const std::string& start) {
   return text.compare(0, start.size(), start) == 0;
 }
 
-void ExpectNotice(const SeenNotice& notice, const std::string& text, UINT icon) {
-  EXPECT_EQ(notice.text, text);
-  EXPECT_EQ(notice.caption, kDefaultNoticeCaption);
-  EXPECT_EQ(notice.icon, icon);
-}
-
 // The list of the 1,000 entries (60,000 characters) after ten lines were moved from the top to
 // the end and an entry typed and two pasted before the 500th line.
 TEST_F(ListEditorTest, ALongTextTakesTypingPastingAndMovedLines) {
@@ -60,15 +47,15 @@ TEST_F(ListEditorTest, ALongTextTakesTypingPastingAndMovedLines) {
   NoticeWatcher watcher({IDYES});
   RunEditor(1,
             {{"editor open", EditorOpen, [] {
-                ASSERT_GT(TextLength(), 32767);
+                ASSERT_GT(TextLength(EditBox()), 32767);
                 SendMessageW(EditBox(), EM_SETSEL, 0, LineStart(10));
                 SendMessageW(EditBox(), WM_CUT, 0, 0);
-                PlaceCaret(TextLength());
+                PlaceCaret(TextLength(EditBox()));
                 SendMessageW(EditBox(), WM_PASTE, 0, 0);
                 PlaceCaret(LineStart(489));
                 TypeCharacters(L"http://typed.example, Typed\r");
                 PasteText(L"http://one.example, Pasted one\r\nhttp://two.example, Pasted two\r\n");
-                EXPECT_EQ(TextLength(), 60000 + 29 + 64);
+                EXPECT_EQ(TextLength(EditBox()), 60000 + 29 + 64);
                 PostClose();
               }}});
   ASSERT_EQ(watcher.Notices().size(), 1u) << "the save question alone";
@@ -86,8 +73,8 @@ TEST_F(ListEditorTest, ReplacingEverythingWithAPastedTextOfMoreThan100kSavesAllO
   NoticeWatcher watcher({IDYES});
   RunEditor(1, {{"editor open", EditorOpen, [&] {
                    SendMessageW(EditBox(), EM_SETSEL, 0, -1);
-                   PasteText(Widen(pasted));
-                   EXPECT_EQ(TextLength(), static_cast<int>(pasted.size()));
+                   PasteText(ToWide(pasted));
+                   EXPECT_EQ(TextLength(EditBox()), static_cast<int>(pasted.size()));
                    PostClose();
                  }}});
   ASSERT_EQ(watcher.Notices().size(), 1u);
@@ -104,12 +91,13 @@ TEST_F(ListEditorTest, TypingAndPastingWorkEitherSideOfTheDefaultLimits) {
     const std::string text = TextOfLength(length);
     NoticeWatcher watcher({IDYES});
     RunEditorWith(text, {{"editor open", EditorOpen, [&] {
-                            ASSERT_EQ(TextLength(), static_cast<int>(length));
-                            PlaceCaret(TextLength());
+                            ASSERT_EQ(TextLength(EditBox()), static_cast<int>(length));
+                            PlaceCaret(TextLength(EditBox()));
                             TypeCharacters(L"x");
                             PlaceCaret(0);
-                            PasteText(Widen(pasted));
-                            EXPECT_EQ(TextLength(), static_cast<int>(length + 1 + pasted.size()));
+                            PasteText(ToWide(pasted));
+                            EXPECT_EQ(TextLength(EditBox()),
+                                      static_cast<int>(length + 1 + pasted.size()));
                             PostClose();
                           }}});
     ASSERT_EQ(watcher.Notices().size(), 1u);
@@ -123,12 +111,12 @@ TEST_F(ListEditorTest, TextTheEditBoxRefusesIsToldBeforeTheSaveQuestion) {
     SCOPED_TRACE(paste ? "pasted" : "typed");
     NoticeWatcher watcher({IDOK, IDNO});
     RunEditor(1, {{"editor open", EditorOpen, [&] {
-                     int length = TextLength();
+                     int length = TextLength(EditBox());
                      SendMessageW(EditBox(), EM_SETLIMITTEXT, length + 5, 0);
                      PlaceCaret(0);
                      if (paste) PasteText(L"http://refused.example, Refused\r\n");
                      if (!paste) TypeCharacters(L"http://refused.example");
-                     EXPECT_EQ(TextLength(), length + 5) << "the box took what fitted";
+                     EXPECT_EQ(TextLength(EditBox()), length + 5) << "the box took what fitted";
                      PostClose();
                    }}});
     std::vector<SeenNotice> notices = watcher.Notices();

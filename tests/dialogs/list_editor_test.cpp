@@ -77,9 +77,7 @@ TEST_F(ListEditorTest, AChangeUndoneStillAsksAndCancelKeepsEditing) {
   std::vector<SeenNotice> notices = watcher.Notices();
   ASSERT_EQ(notices.size(), 2u) << "asked again after Cancel; No ended it";
   for (const SeenNotice& notice : notices) {
-    EXPECT_EQ(notice.text, "Do you want to save this data?");
-    EXPECT_EQ(notice.caption, kDefaultNoticeCaption);
-    EXPECT_EQ(notice.icon, static_cast<UINT>(MB_ICONQUESTION));
+    ExpectNotice(notice, "Do you want to save this data?", MB_ICONQUESTION);
   }
   ExpectListUntouched(5);
 }

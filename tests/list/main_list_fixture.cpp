@@ -122,11 +122,3 @@ int MainListTest::ExpectedScrollWidth(const std::vector<std::string>& texts) con
   ReleaseDC(list_, context);
   return static_cast<int>(widest) + 8;
 }
-
-HeldOpenFile::HeldOpenFile(const std::string& path)
-    : handle(CreateFileW(ToWide(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                         FILE_ATTRIBUTE_NORMAL, nullptr)) {}
-
-HeldOpenFile::~HeldOpenFile() {
-  if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
-}

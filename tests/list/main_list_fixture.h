@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "list/list_file.h"
+#include "support/scratch_files.h"
 
 class MainListTest : public ::testing::Test {
  protected:
@@ -43,13 +44,4 @@ class MainListTest : public ::testing::Test {
   HWND list_ = nullptr;
   HFONT font_ = nullptr;
   std::wstring folder_;  // with trailing backslash
-};
-
-// Holds a file open for reading without sharing, as another program might, until destroyed.
-struct HeldOpenFile {
-  HANDLE handle;
-  explicit HeldOpenFile(const std::string& path);
-  ~HeldOpenFile();
-  HeldOpenFile(const HeldOpenFile&) = delete;
-  HeldOpenFile& operator=(const HeldOpenFile&) = delete;
 };

@@ -19,12 +19,6 @@
 
 namespace {
 
-std::string ClassOf(HWND window) {
-  wchar_t name[64] = {};
-  GetClassNameW(window, name, 64);
-  return ToUtf8(name);
-}
-
 std::string TextOf(HWND window) {
   return GetControlText(window);
 }
@@ -118,7 +112,7 @@ TEST(MainDialogWindow, HasItsSixControlsAsBuilt) {
   MainDialogUnderTest main;
   struct Expected {
     int id;
-    const char* windowClass;
+    const wchar_t* windowClass;
     const char* text;
     RECT rect;
     LONG style;
@@ -126,11 +120,11 @@ TEST(MainDialogWindow, HasItsSixControlsAsBuilt) {
   constexpr LONG kChild = WS_CHILD | WS_VISIBLE;
   const Expected controls[] = {
       // The main list's bottom edge: see below.
-      {kMainListId, "ListBox", "", {5, 10, 305, 290}, kChild | LBS_NOTIFY | kMainListStyle},
-      {kShowItButtonId, "Button", "ShowIt", {5, 290, 100, 320}, kChild | WS_TABSTOP},
-      {kAnotherListButtonId, "Button", "Another List", {110, 290, 205, 320}, kChild | WS_TABSTOP},
-      {kChangeListButtonId, "Button", "Change List", {210, 290, 305, 320}, kChild | WS_TABSTOP},
-      {kHelpLabelId, "Static", " F1-Help", {2, 335, 47, 351}, kChild | SS_NOTIFY},
+      {kMainListId, L"ListBox", "", {5, 10, 305, 290}, kChild | LBS_NOTIFY | kMainListStyle},
+      {kShowItButtonId, L"Button", "ShowIt", {5, 290, 100, 320}, kChild | WS_TABSTOP},
+      {kAnotherListButtonId, L"Button", "Another List", {110, 290, 205, 320}, kChild | WS_TABSTOP},
+      {kChangeListButtonId, L"Button", "Change List", {210, 290, 305, 320}, kChild | WS_TABSTOP},
+      {kHelpLabelId, L"Static", " F1-Help", {2, 335, 47, 351}, kChild | SS_NOTIFY},
   };
   for (const Expected& e : controls) {
     HWND control = ControlHandle(main.dialog, e.id);
@@ -152,7 +146,7 @@ TEST(MainDialogWindow, HasItsSixControlsAsBuilt) {
   // The status bar lies along the bottom edge, under the help label.
   HWND bar = ControlHandle(main.dialog, kStatusBarId);
   ASSERT_TRUE(bar);
-  EXPECT_EQ(ClassOf(bar), "msctls_statusbar32");
+  EXPECT_EQ(ClassOf(bar), L"msctls_statusbar32");
   RECT barRect = RectInDialog(main.dialog, bar);
   EXPECT_EQ(barRect.bottom, 350);
   EXPECT_EQ(barRect.right, 310);
@@ -268,11 +262,7 @@ void CheckLoad(const LoadCase& c, const std::wstring& folder) {
   if (c.exists) {
     ASSERT_TRUE(WriteFileBytes(path, c.bytes));
   }
-  HANDLE held = INVALID_HANDLE_VALUE;
-  if (c.holdOpen) {
-    held = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                       nullptr);
-  }
+  HeldFile held(c.holdOpen ? path : L"");
   gWebsiteList.listFilePath = ToUtf8(path);
   NoticeWatcher watcher;
   std::vector<HWND> editorsClosed;
@@ -280,7 +270,7 @@ void CheckLoad(const LoadCase& c, const std::wstring& folder) {
   bool loaded = LoadListAndReport(main.dialog);
   bool allSeen = watcher.WaitForCount(c.notices.size());
   std::string scriptFailure = FinishScript();
-  if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
+  held.Release();
 
   ASSERT_TRUE(allSeen);
   EXPECT_EQ(scriptFailure, "");
@@ -293,8 +283,7 @@ void CheckLoad(const LoadCase& c, const std::wstring& folder) {
     }
   }
   if (!seen.empty() && c.notices.back() == "File has no content") {
-    EXPECT_EQ(seen.back().icon, static_cast<UINT>(MB_ICONINFORMATION));
-    EXPECT_EQ(seen.back().caption, kDefaultNoticeCaption);
+    ExpectNotice(seen.back(), "File has no content", MB_ICONINFORMATION);
   }
   EXPECT_EQ(editorsClosed.size(), static_cast<size_t>(c.editors));
 }
