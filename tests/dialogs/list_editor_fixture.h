@@ -11,14 +11,14 @@
 
 #include "dialogs/list_editor.h"
 #include "support/dialog_script.h"
+#include "support/main_list_host.h"
+#include "support/scratch_files.h"
 
 constexpr int kEntries = 40;
 
 // "http://siteNN.example, Site NN": 30 characters.
 std::string EntryLine(int i);
-std::string ReadBytes(const std::string& path);
-bool WriteBytes(const std::string& path, const std::string& bytes);
-FILETIME WriteTime(const std::string& path);
+FILETIME WriteTime(const std::wstring& path);
 
 HWND EditBox();
 bool EditorOpen();
@@ -48,6 +48,10 @@ class ListEditorTest : public ::testing::Test {
   void RunEditorWith(const std::string& text, std::vector<ScriptStep> steps);
   void ExpectListUntouched(int selected);
 
-  std::string folder_, path_, original_;
-  HWND mainDialog_ = nullptr;
+  MainListHost host_;
+  HWND mainDialog_ = host_.Dialog();
+  std::wstring folder_;
+  std::wstring file_;  // the list file
+  std::string path_;   // the same, as the program names it
+  std::string original_;
 };

@@ -63,7 +63,7 @@ TEST_F(ListEditorTest, ALongTextTakesTypingPastingAndMovedLines) {
                          "http://typed.example, Typed\r\nhttp://one.example, Pasted one\r\n"
                          "http://two.example, Pasted two\r\n" +
                          LongList(500, 501) + LongList(1, 10);
-  EXPECT_EQ(ReadBytes(path_), expected + "\r\n\r\n");
+  EXPECT_EQ(ReadFileBytes(file_), expected + "\r\n\r\n");
   EXPECT_EQ(ListCount(mainDialog_, kMainListId), 1003);
   EXPECT_EQ(ListItemText(mainDialog_, kMainListId, 1), "Pasted one");
 }
@@ -78,7 +78,7 @@ TEST_F(ListEditorTest, ReplacingEverythingWithAPastedTextOfMoreThan100kSavesAllO
                    PostClose();
                  }}});
   ASSERT_EQ(watcher.Notices().size(), 1u);
-  EXPECT_EQ(ReadBytes(path_), pasted + "\r\n\r\n");
+  EXPECT_EQ(ReadFileBytes(file_), pasted + "\r\n\r\n");
   EXPECT_EQ(ListCount(mainDialog_, kMainListId), 2000);
 }
 
@@ -101,7 +101,7 @@ TEST_F(ListEditorTest, TypingAndPastingWorkEitherSideOfTheDefaultLimits) {
                             PostClose();
                           }}});
     ASSERT_EQ(watcher.Notices().size(), 1u);
-    EXPECT_EQ(ReadBytes(path_), pasted + text + "x\r\n\r\n\r\n");
+    EXPECT_EQ(ReadFileBytes(file_), pasted + text + "x\r\n\r\n\r\n");
   }
 }
 
@@ -171,7 +171,7 @@ TEST_F(ListEditorTest, CharactersTheListFileCannotHoldAreAskedAbout) {
     ASSERT_GE(notices.size(), 2u);
     ExpectNotice(notices[1], UnfitTextQuestion(3), MB_ICONWARNING);
     if (c.answer == IDYES) {
-      std::string saved = ReadBytes(path_);
+      std::string saved = ReadFileBytes(file_);
       EXPECT_TRUE(StartsWith(saved, "\xEF\xBB\xBF")) << "a UTF-8 mark";
       EXPECT_NE(saved.find(EntryLine(3) + c.saved + "\r\n"), std::string::npos);
       EXPECT_EQ(ListCount(mainDialog_, kMainListId), kEntries);
@@ -195,7 +195,7 @@ TEST_F(ListEditorTest, AccentedLettersAndTheEuroSignAreSavedUnchangedWithoutAski
                    PostClose();
                  }}});
   ASSERT_EQ(watcher.Notices().size(), 1u) << "the save question alone";
-  std::string saved = ReadBytes(path_);
+  std::string saved = ReadFileBytes(file_);
   EXPECT_TRUE(StartsWith(saved,
                          "http://accents.example, \xC0 la cr\xE8me br\xFBl\xE9"
                          "e \x80 5\r\n"))
@@ -203,8 +203,8 @@ TEST_F(ListEditorTest, AccentedLettersAndTheEuroSignAreSavedUnchangedWithoutAski
   EXPECT_NE(saved.find(EntryLine(3) + " caf\xE9 \x80\r\n"), std::string::npos);
 }
 
-void SetWriteTime(const std::string& path, FILETIME time) {
-  HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING,
+void SetWriteTime(const std::wstring& path, FILETIME time) {
+  HANDLE file = CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   SetFileTime(file, nullptr, nullptr, &time);
   CloseHandle(file);
@@ -220,25 +220,25 @@ TEST_F(ListEditorTest, AListFileChangedByAnotherProgramIsAskedAbout) {
   const std::string mine = "http://mine.example, Mine\r\n";
   struct Case {
     const char* what;
-    std::function<void(const std::string& path)> change;
+    std::function<void(const std::wstring& path)> change;
     bool asks;
     int answer;  // to the question: IDYES saves anyway, IDNO goes back to the editor
   };
-  auto addEntry = [](const std::string& path) {
-    WriteBytes(path, ReadBytes(path) + "http://other.example, Other\r\n");
+  auto addEntry = [](const std::wstring& path) {
+    WriteFileBytes(path, ReadFileBytes(path) + "http://other.example, Other\r\n");
   };
   // The same size and last-write time: only the bytes tell.
-  auto changeBytesOnly = [](const std::string& path) {
+  auto changeBytesOnly = [](const std::wstring& path) {
     FILETIME written = WriteTime(path);
-    std::string bytes = ReadBytes(path);
+    std::string bytes = ReadFileBytes(path);
     bytes[bytes.find("Site 07")] = 'X';
-    WriteBytes(path, bytes);
+    WriteFileBytes(path, bytes);
     SetWriteTime(path, written);
   };
-  auto remove = [](const std::string& path) { DeleteFileA(path.c_str()); };
-  auto saveAgain = [](const std::string& path) {
+  auto remove = [](const std::wstring& path) { DeleteFileW(path.c_str()); };
+  auto saveAgain = [](const std::wstring& path) {
     FILETIME written = WriteTime(path);
-    WriteBytes(path, ReadBytes(path));
+    WriteFileBytes(path, ReadFileBytes(path));
     SetWriteTime(path, Later(written));
   };
   const Case cases[] = {
@@ -249,7 +249,7 @@ TEST_F(ListEditorTest, AListFileChangedByAnotherProgramIsAskedAbout) {
       {"removed, Yes", remove, true, IDYES},
       {"removed, No", remove, true, IDNO},
       {"saved again unchanged", saveAgain, false, IDYES},
-      {"no change", [](const std::string&) {}, false, IDYES},
+      {"no change", [](const std::wstring&) {}, false, IDYES},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -257,8 +257,8 @@ TEST_F(ListEditorTest, AListFileChangedByAnotherProgramIsAskedAbout) {
     NoticeWatcher watcher({IDYES, c.answer, IDNO});
     std::string other;
     std::vector<ScriptStep> steps = {{"editor open", EditorOpen, [&] {
-                                        c.change(path_);
-                                        other = ReadBytes(path_);
+                                        c.change(file_);
+                                        other = ReadFileBytes(file_);
                                         PlaceCaret(0);
                                         ReplaceSelection(mine.c_str());
                                         PostClose();
@@ -268,7 +268,7 @@ TEST_F(ListEditorTest, AListFileChangedByAnotherProgramIsAskedAbout) {
                        [&] {
                          EXPECT_TRUE(EditorOpen());
                          EXPECT_TRUE(StartsWith(EditText(), mine));
-                         EXPECT_EQ(ReadBytes(path_), other) << "the other program's file kept";
+                         EXPECT_EQ(ReadFileBytes(file_), other) << "the other program's file kept";
                          PostClose();
                        }});
     }
@@ -277,10 +277,10 @@ TEST_F(ListEditorTest, AListFileChangedByAnotherProgramIsAskedAbout) {
     ASSERT_EQ(notices.size(), c.asks ? (c.answer == IDNO ? 3u : 2u) : 1u);
     if (c.asks) ExpectNotice(notices[1], ChangedFileQuestion(path_), MB_ICONWARNING);
     if (c.answer == IDYES) {
-      EXPECT_TRUE(StartsWith(ReadBytes(path_), mine + EntryLine(1) + "\r\n"));
+      EXPECT_TRUE(StartsWith(ReadFileBytes(file_), mine + EntryLine(1) + "\r\n"));
       EXPECT_EQ(ListCount(mainDialog_, kMainListId), kEntries + 1);
     } else {
-      EXPECT_EQ(ReadBytes(path_), other);
+      EXPECT_EQ(ReadFileBytes(file_), other);
       EXPECT_EQ(ListCount(mainDialog_, kMainListId), kEntries) << "the main list as it was";
     }
   }
@@ -319,9 +319,9 @@ TEST_F(ListEditorTest, TheEndOfTheSessionWaitsForTheSaveQuestion) {
     ASSERT_EQ(notices.size(), asked) << "the session's question, then the close's";
     if (asked > 0) ExpectNotice(notices[0], kSaveQuestion, MB_ICONQUESTION);
     if (c.changed && c.answer == IDYES) {
-      EXPECT_TRUE(StartsWith(ReadBytes(path_), mine));
+      EXPECT_TRUE(StartsWith(ReadFileBytes(file_), mine));
     } else {
-      EXPECT_EQ(ReadBytes(path_), original_);
+      EXPECT_EQ(ReadFileBytes(file_), original_);
     }
   }
 }

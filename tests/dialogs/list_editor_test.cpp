@@ -42,7 +42,7 @@ TEST_F(ListEditorTest, MarksTheSelectedEntryAndClosesUnchangedWithoutAsking) {
     int firstVisible;
   };
   for (Case c : {Case{5, 4, 4}, Case{0, 0, 0}, Case{1, 0, 0}}) {
-    FILETIME writtenBefore = WriteTime(path_);
+    FILETIME writtenBefore = WriteTime(file_);
     NoticeWatcher watcher;
     RunEditor(c.selected, {{"editor open", EditorOpen, [&] {
                               ExpectMarkedLine(c.line, c.firstVisible);
@@ -51,7 +51,7 @@ TEST_F(ListEditorTest, MarksTheSelectedEntryAndClosesUnchangedWithoutAsking) {
                             }}});
     EXPECT_TRUE(watcher.Notices().empty()) << "nothing asked";
     ExpectListUntouched(c.selected);
-    FILETIME writtenAfter = WriteTime(path_);
+    FILETIME writtenAfter = WriteTime(file_);
     EXPECT_EQ(CompareFileTime(&writtenBefore, &writtenAfter), 0) << "file not rewritten";
   }
 }
@@ -93,7 +93,7 @@ TEST_F(ListEditorTest, YesSavesTheTextAndSelectsTheEntryOnTheCaretsLine) {
                    PostClose();
                  }}});
   EXPECT_EQ(watcher.Notices().size(), 1u);
-  EXPECT_EQ(ReadBytes(path_).rfind(
+  EXPECT_EQ(ReadFileBytes(file_).rfind(
                 "http://a.example, Mid\r\nhttp://b.example, Zed\r\nhttp://c.example, Alpha\r\n", 0),
             0u);
   EXPECT_EQ(ListCount(mainDialog_, kMainListId), 3);
@@ -159,11 +159,11 @@ TEST_F(ListEditorTest, ACloseDuringTheSavesOwnNoticeIsDropped) {
                    EXPECT_EQ(OpenNotices(ThisThread()).size(), 1u) << "no question during the save";
                    for (HWND notice : OpenNotices(ThisThread())) AnswerNotice(notice, IDOK);
                  }}});
-  EXPECT_EQ(ReadBytes(path_), "\r\n\r\n");
+  EXPECT_EQ(ReadFileBytes(file_), "\r\n\r\n");
 }
 
 TEST_F(ListEditorTest, AFailedSaveKeepsTheEditorOpenWithTheChangedText) {
-  SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_READONLY);
+  SetFileAttributesW(file_.c_str(), FILE_ATTRIBUTE_READONLY);
   NoticeWatcher watcher({IDYES, IDOK, IDNO});
   std::string edited;
   RunEditor(5, {{"editor open", EditorOpen,

@@ -15,6 +15,7 @@
 #include "main_dialog/list_loading.h"
 #include "support/dialog_script.h"
 #include "support/main_caption.h"
+#include "support/main_list_host.h"
 #include "support/scratch_files.h"
 
 namespace {
@@ -37,19 +38,15 @@ std::string CounterOf(HWND dialog) {
   return ToUtf8(text);
 }
 
-// The main dialog, hidden, with the handles that loading needs; destroyed at the end.
+HWND NewMainDialog() {
+  ClearProgramState();
+  return CreateMainDialog();
+}
+
+// The main dialog, hidden, as the main list; destroyed at the end, and the program's state
+// empty before and after.
 struct MainDialogUnderTest {
-  MainDialogUnderTest() {
-    ClearProgramState();
-    dialog = CreateMainDialog();
-    gMainList.list = ControlHandle(dialog, kMainListId);
-    gMainList.deviceContext = GetDC(gMainList.list);
-  }
-  ~MainDialogUnderTest() {
-    ReleaseDC(gMainList.list, gMainList.deviceContext);
-    DestroyWindow(dialog);
-    ClearProgramState();
-  }
+  ~MainDialogUnderTest() { ClearProgramState(); }
   // Entries 1..n in file order; the main list sorts them.
   void Fill(const std::vector<std::string>& names) {
     gWebsiteList.entryCount = static_cast<int32_t>(names.size());
@@ -60,7 +57,8 @@ struct MainDialogUnderTest {
       ListSetItemData(dialog, kMainListId, position, static_cast<int32_t>(i + 1));
     }
   }
-  HWND dialog = nullptr;
+  MainListHost host{NewMainDialog()};
+  HWND dialog = host.Dialog();
 };
 
 // The main dialog's callback for a dialog shown modeless in a test: everything but the
@@ -189,7 +187,7 @@ TEST(MainListCounter, FollowsTheSelectionInTheOrdinaryForm) {
   EXPECT_EQ(gWebsiteList.currentPosition, 3);
   EXPECT_EQ(CounterOf(main.dialog), "Website: 3 of 4");
 
-  SendMessageW(gMainList.list, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+  SendMessageW(main.host.List(), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
   OnMainListNotification(main.dialog, LBN_KILLFOCUS);
   EXPECT_EQ(gWebsiteList.currentPosition, 0);
   EXPECT_EQ(CounterOf(main.dialog), "Website: 0 of 4");
