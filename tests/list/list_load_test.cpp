@@ -250,7 +250,8 @@ TEST_F(ListLoad, ListTextFollowsTheListOrder) {
   ListSetItemData(host_, kMainListId, 4, -7);
   EXPECT_EQ(ListToText(), "http://bravo.example, Bravo\r\n");
 
-  gWebsiteList.entryCount = 6;  // more entries than items: the missing items read as -1
+  // More entries than items: the missing item reads as -1.
+  SendMessageW(list_, LB_DELETESTRING, 3, 0);
   EXPECT_EQ(ListToText(), "http://bravo.example, Bravo\r\n");
 
   NoticeWatcher watcher;

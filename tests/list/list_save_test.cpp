@@ -276,8 +276,8 @@ TEST_F(ListSave, NormalizeListTextSetsTextTallyAndPositionToSelect) {
 }
 
 TEST_F(ListSave, NormalizeListTextLeavesTheLoadedEntriesAlone) {
-  gWebsiteList.entryCount = 2;
-  gWebsiteList.entries = StoreOf({{"http://a", "A"}, {"http://b", "B"}});
+  WriteFileBytes("list.txt", "http://a, A\r\nhttp://b, B\r\n");
+  Load("list.txt");
   gWebsiteList.listText = "http://x\r\nhttp://x\r\n\r\n";
   NormalizeListText();
   EXPECT_EQ(gWebsiteList.entryCount, 2);

@@ -43,22 +43,35 @@ HWND NewMainDialog() {
   return CreateMainDialog();
 }
 
-// The main dialog, hidden, as the main list; destroyed at the end, and the program's state
-// empty before and after.
+// The main dialog, hidden, as the main list, with a folder for list files; destroyed at the
+// end, and the program's state empty before and after.
 struct MainDialogUnderTest {
-  ~MainDialogUnderTest() { ClearProgramState(); }
-  // Entries 1..n in file order; the main list sorts them.
+  ~MainDialogUnderTest() {
+    RemoveFolder(folder);
+    ClearProgramState();
+  }
+  // Writes the named list file into the folder and loads it.
+  LoadOutcome Load(const std::string& name, const std::string& bytes) {
+    std::wstring path = folder + ToWide(name);
+    EXPECT_TRUE(WriteFileBytes(path, bytes));
+    gWebsiteList.listFilePath = ToUtf8(path);
+    return LoadListFile();
+  }
+  // Loads the entries "http://NAME.example, NAME", 1..n in this order; the main list sorts them.
   void Fill(const std::vector<std::string>& names) {
-    gWebsiteList.entryCount = static_cast<int32_t>(names.size());
-    gWebsiteList.entries = EntryStore();
-    for (size_t i = 0; i < names.size(); ++i) {
-      AppendEntry(gWebsiteList.entries, "http://" + names[i] + ".example", names[i]);
-      int position = ListAddItem(dialog, kMainListId, names[i]);
-      ListSetItemData(dialog, kMainListId, position, static_cast<int32_t>(i + 1));
-    }
+    std::string bytes;
+    for (const std::string& name : names) bytes += "http://" + name + ".example, " + name + "\r\n";
+    ASSERT_EQ(Load("list.txt", bytes), LoadOutcome::kLoaded);
+  }
+  // A list file that is no text file is refused: the entry count becomes 0, the items stay.
+  void LoadNotATextFile() {
+    NoticeWatcher watcher;
+    EXPECT_EQ(Load("list.doc", ""), LoadOutcome::kNotTextFile);
+    EXPECT_TRUE(watcher.WaitForCount(1));
   }
   MainListHost host{NewMainDialog()};
   HWND dialog = host.Dialog();
+  std::wstring folder = MakeScratchFolder(L"quillet-main");
 };
 
 // The main dialog's callback for a dialog shown modeless in a test: everything but the
@@ -193,7 +206,7 @@ TEST(MainListCounter, FollowsTheSelectionInTheOrdinaryForm) {
   EXPECT_EQ(CounterOf(main.dialog), "Website: 0 of 4");
 
   // The items of a refused file stay on show with a count of 0.
-  gWebsiteList.entryCount = 0;
+  main.LoadNotATextFile();
   ListSelect(main.dialog, kMainListId, 2);
   OnMainListNotification(main.dialog, LBN_SELCHANGE);
   EXPECT_EQ(CounterOf(main.dialog), "Website: 2 of 0");
@@ -203,7 +216,8 @@ TEST(OpenAction, ReadsTheEntryOfTheSelectedPosition) {
   MainDialogUnderTest main;
   main.Fill({"cherry", "apple", "banana"});  // sorted: apple (2), banana (3), cherry (1)
   for (int position = 1; position <= 3; ++position) {
-    gWebsiteList.currentPosition = position;
+    ListSelect(main.dialog, kMainListId, position);
+    OnMainListNotification(main.dialog, LBN_SELCHANGE);
     std::optional<std::string_view> url = SelectedEntryUrl(main.dialog);
     ASSERT_TRUE(url) << position;
     EXPECT_EQ(*url, "http://" + ListItemText(main.dialog, kMainListId, position) + ".example");
@@ -223,16 +237,14 @@ TEST(OpenAction, FindsNothingOutsideTheList) {
     EXPECT_FALSE(SelectedEntryUrl(main.dialog)) << "item value " << entry;
   }
   ListSetItemData(main.dialog, kMainListId, 2, 1);
-  gWebsiteList.entryCount = 0;  // a refused load hides the arrays
+  main.LoadNotATextFile();  // a refused load hides the arrays
   EXPECT_FALSE(SelectedEntryUrl(main.dialog));
 }
 
 TEST(OpenAction, RefusesAnEntryThatIsNotAWebAddress) {
   MainDialogUnderTest main;
-  main.Fill({"tool"});
-  gWebsiteList.entries = EntryStore();
-  AppendEntry(gWebsiteList.entries, "http:\\\\server\\share\\tool.exe", "tool");
-  gWebsiteList.currentPosition = 1;
+  ASSERT_EQ(main.Load("list.txt", "http:\\\\server\\share\\tool.exe, tool\r\n"),
+            LoadOutcome::kLoaded);
   NoticeWatcher watcher;
   OpenSelectedEntry(main.dialog);
   ASSERT_TRUE(watcher.WaitForCount(1));
@@ -252,11 +264,11 @@ struct LoadCase {
   int editors;
 };
 
-void CheckLoad(const LoadCase& c, const std::wstring& folder) {
+void CheckLoad(const LoadCase& c) {
   SCOPED_TRACE(c.name);
   MainDialogUnderTest main;
   ShowModeless(main.dialog, CallbackAfterInitialisation);  // "Change List" must reach it
-  std::wstring path = folder + ToWide(c.name) + L".txt";
+  std::wstring path = main.folder + ToWide(c.name) + L".txt";
   if (c.exists) {
     ASSERT_TRUE(WriteFileBytes(path, c.bytes));
   }
@@ -299,9 +311,7 @@ TEST(LoadAndReport, TellsAndOpensTheEditorOnlyWhenThereIsNothingToShow) {
       {"missing", "", false, false, false, {"File contains no websites", "File has no content"}, 1},
       {"unreadable", "http://a.example, A\r\n", true, true, false, {"*"}, 0},
   };
-  std::wstring folder = MakeScratchFolder(L"quillet-load");
-  for (const LoadCase& c : cases) CheckLoad(c, folder);
-  RemoveFolder(folder);
+  for (const LoadCase& c : cases) CheckLoad(c);
 }
 
 }  // namespace
