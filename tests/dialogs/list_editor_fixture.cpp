@@ -55,8 +55,16 @@ void PostClose(WPARAM lowBits) {
   PostMessageW(gListEditor.dialog, WM_SYSCOMMAND, SC_CLOSE | lowBits, 0);
 }
 
-bool QuestionAnswered(const NoticeWatcher& watcher, size_t count) {
-  return watcher.Notices().size() >= count && !gListEditor.closing;
+ScriptStep BackInTheEditor(const NoticeWatcher& watcher, size_t count, std::function<void()> check,
+                           WPARAM closeBits) {
+  return {"back in the editor",
+          [&watcher, count] { return watcher.Notices().size() >= count && !gListEditor.closing; },
+          [check, closeBits] {
+            EXPECT_TRUE(EditorOpen());
+            EXPECT_TRUE(EditModified());
+            check();
+            PostClose(closeBits);
+          }};
 }
 
 void ListEditorTest::SetUp() {

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -32,8 +33,10 @@ void TypeCharacters(const std::wstring& text);
 void PasteText(const std::wstring& text);
 // The low four bits of a system command belong to the platform; a close is a close with them.
 void PostClose(WPARAM lowBits = 0);
-// At least count notices answered, and the editor no longer inside its save question.
-bool QuestionAnswered(const NoticeWatcher& watcher, size_t count);
+// The step once count notices are answered and the editor, out of its save question, is still
+// open: it expects the text still changed, runs the check and closes the editor again.
+ScriptStep BackInTheEditor(const NoticeWatcher& watcher, size_t count, std::function<void()> check,
+                           WPARAM closeBits = 0);
 
 class ListEditorTest : public ::testing::Test {
  protected:

@@ -158,13 +158,8 @@ TEST_F(ListEditorTest, CharactersTheListFileCannotHoldAreAskedAbout) {
                                         PostClose();
                                       }}};
     if (c.answer == IDNO) {
-      steps.push_back({"back in the editor", [&] { return QuestionAnswered(watcher, 2); },
-                       [&] {
-                         EXPECT_TRUE(EditorOpen());
-                         EXPECT_NE(EditWideText().find(characters), std::wstring::npos);
-                         EXPECT_TRUE(EditModified());
-                         PostClose();
-                       }});
+      steps.push_back(BackInTheEditor(
+          watcher, 2, [&] { EXPECT_NE(EditWideText().find(characters), std::wstring::npos); }));
     }
     RunEditor(1, steps);
     std::vector<SeenNotice> notices = watcher.Notices();
@@ -264,13 +259,10 @@ TEST_F(ListEditorTest, AListFileChangedByAnotherProgramIsAskedAbout) {
                                         PostClose();
                                       }}};
     if (c.answer == IDNO) {
-      steps.push_back({"back in the editor", [&] { return QuestionAnswered(watcher, 2); },
-                       [&] {
-                         EXPECT_TRUE(EditorOpen());
-                         EXPECT_TRUE(StartsWith(EditText(), mine));
-                         EXPECT_EQ(ReadFileBytes(file_), other) << "the other program's file kept";
-                         PostClose();
-                       }});
+      steps.push_back(BackInTheEditor(watcher, 2, [&] {
+        EXPECT_TRUE(StartsWith(EditText(), mine));
+        EXPECT_EQ(ReadFileBytes(file_), other) << "the other program's file kept";
+      }));
     }
     RunEditor(1, steps);
     std::vector<SeenNotice> notices = watcher.Notices();

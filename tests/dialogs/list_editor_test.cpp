@@ -67,13 +67,8 @@ TEST_F(ListEditorTest, AChangeUndoneStillAsksAndCancelKeepsEditing) {
                    SendMessageW(EditBox(), WM_CHAR, VK_BACK, 0);
                    PostClose();
                  }},
-                {"cancelled", [&] { return QuestionAnswered(watcher, 1); },
-                 [&] {
-                   EXPECT_TRUE(EditorOpen());
-                   EXPECT_EQ(EditText(), opened);
-                   EXPECT_TRUE(EditModified());
-                   PostClose(3);
-                 }}});
+                BackInTheEditor(
+                    watcher, 1, [&] { EXPECT_EQ(EditText(), opened); }, 3)});
   std::vector<SeenNotice> notices = watcher.Notices();
   ASSERT_EQ(notices.size(), 2u) << "asked again after Cancel; No ended it";
   for (const SeenNotice& notice : notices) {
@@ -172,13 +167,7 @@ TEST_F(ListEditorTest, AFailedSaveKeepsTheEditorOpenWithTheChangedText) {
                    edited = EditText();
                    PostClose();
                  }},
-                {"save refused", [&] { return QuestionAnswered(watcher, 2); },
-                 [&] {
-                   EXPECT_TRUE(EditorOpen());
-                   EXPECT_EQ(EditText(), edited);
-                   EXPECT_TRUE(EditModified());
-                   PostClose();
-                 }}});
+                BackInTheEditor(watcher, 2, [&] { EXPECT_EQ(EditText(), edited); })});
   ASSERT_EQ(watcher.Notices().size(), 3u) << "question, refusal, question again";
   EXPECT_NE(watcher.Notices()[1].text.find("list.txt"), std::string::npos);
   ExpectListUntouched(5);
