@@ -4,14 +4,9 @@
 
 #include "dialog_layer/layer_fixture.h"
 #include "dialog_layer/window_records.h"
+#include "support/dialog_windows.h"
 
 namespace {
-
-std::wstring ClassOf(HWND window) {
-  wchar_t name[64] = {};
-  GetClassNameW(window, name, 64);
-  return name;
-}
 
 TEST(AddControl, StylesOfEveryControlTheProgramMakes) {
   struct Case {

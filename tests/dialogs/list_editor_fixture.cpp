@@ -1,8 +1,5 @@
 #include "list_editor_fixture.h"
 
-#include <fstream>
-#include <sstream>
-
 #include "dialog_layer/dialog_layer.h"
 #include "list/list_file.h"
 #include "list/main_list.h"
@@ -15,22 +12,9 @@ std::string EntryLine(int i) {
   return line;
 }
 
-std::string ReadBytes(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << file.rdbuf();
-  return bytes.str();
-}
-
-bool WriteBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file << bytes;
-  return static_cast<bool>(file);
-}
-
-FILETIME WriteTime(const std::string& path) {
+FILETIME WriteTime(const std::wstring& path) {
   WIN32_FILE_ATTRIBUTE_DATA data = {};
-  GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data);
+  GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data);
   return data.ftLastWriteTime;
 }
 
@@ -44,7 +28,7 @@ std::string EditText() {
   return GetControlText(EditBox());
 }
 std::wstring EditWideText() {
-  int length = GetWindowTextLengthW(EditBox());
+  int length = TextLength(EditBox());
   std::wstring text(static_cast<size_t>(length) + 1, L'\0');
   text.resize(static_cast<size_t>(GetWindowTextW(EditBox(), text.data(), length + 1)));
   return text;
@@ -71,40 +55,36 @@ void PostClose(WPARAM lowBits) {
   PostMessageW(gListEditor.dialog, WM_SYSCOMMAND, SC_CLOSE | lowBits, 0);
 }
 
-bool QuestionAnswered(const NoticeWatcher& watcher, size_t count) {
-  return watcher.Notices().size() >= count && !gListEditor.closing;
+ScriptStep BackInTheEditor(const NoticeWatcher& watcher, size_t count, std::function<void()> check,
+                           WPARAM closeBits) {
+  return {"back in the editor",
+          [&watcher, count] { return watcher.Notices().size() >= count && !gListEditor.closing; },
+          [check, closeBits] {
+            EXPECT_TRUE(EditorOpen());
+            EXPECT_TRUE(EditModified());
+            check();
+            PostClose(closeBits);
+          }};
 }
 
 void ListEditorTest::SetUp() {
-  char temp[MAX_PATH];
-  GetTempPathA(MAX_PATH, temp);
-  static int serial = 0;
-  folder_ = std::string(temp) + "quillet_editor_" + std::to_string(GetCurrentProcessId()) + "_" +
-            std::to_string(++serial);
-  CreateDirectoryA(folder_.c_str(), nullptr);
-  path_ = folder_ + "\\list.txt";
-  mainDialog_ = NewDialog(kPixelMode, nullptr, "Main list host", 10, 10, 310, 350, 0, 0);
-  AddControl(kListBox, mainDialog_, kMainListId, "", 0, 0, 300, 300, kMainListStyle, 0);
-  HWND list = ControlHandle(mainDialog_, kMainListId);
-  gMainList = {mainDialog_, list, GetDC(list)};
+  folder_ = MakeScratchFolder(L"quillet-editor");
+  ASSERT_FALSE(folder_.empty()) << "no temporary folder";
+  file_ = folder_ + L"list.txt";
+  path_ = ToUtf8(file_);
   std::string text;
   for (int i = 1; i <= kEntries; ++i) text += EntryLine(i) + "\r\n";
   UseList(text);
 }
 
 void ListEditorTest::TearDown() {
-  ReleaseDC(gMainList.list, gMainList.deviceContext);
-  DestroyWindow(mainDialog_);
-  gMainList = MainListHandles();
   ClearWebsiteList();
-  SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_NORMAL);
-  DeleteFileA(path_.c_str());
-  RemoveDirectoryA(folder_.c_str());
+  RemoveFolder(folder_);
 }
 
 void ListEditorTest::UseList(const std::string& bytes) {
-  ASSERT_TRUE(WriteBytes(path_, bytes));
-  original_ = ReadBytes(path_);
+  ASSERT_TRUE(WriteFileBytes(file_, bytes));
+  original_ = ReadFileBytes(file_);
   gWebsiteList.listFilePath = path_;
   ASSERT_EQ(LoadListFile(), LoadOutcome::kLoaded);
 }
@@ -123,7 +103,7 @@ void ListEditorTest::RunEditorWith(const std::string& text, std::vector<ScriptSt
 }
 
 void ListEditorTest::ExpectListUntouched(int selected) {
-  EXPECT_EQ(ReadBytes(path_), original_);
+  EXPECT_EQ(ReadFileBytes(file_), original_);
   EXPECT_EQ(ListCount(mainDialog_, kMainListId), kEntries);
   EXPECT_EQ(ListSelected(mainDialog_, kMainListId), selected);
 }

@@ -6,19 +6,20 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "dialogs/list_editor.h"
 #include "support/dialog_script.h"
+#include "support/main_list_host.h"
+#include "support/scratch_files.h"
 
 constexpr int kEntries = 40;
 
 // "http://siteNN.example, Site NN": 30 characters.
 std::string EntryLine(int i);
-std::string ReadBytes(const std::string& path);
-bool WriteBytes(const std::string& path, const std::string& bytes);
-FILETIME WriteTime(const std::string& path);
+FILETIME WriteTime(const std::wstring& path);
 
 HWND EditBox();
 bool EditorOpen();
@@ -32,8 +33,10 @@ void TypeCharacters(const std::wstring& text);
 void PasteText(const std::wstring& text);
 // The low four bits of a system command belong to the platform; a close is a close with them.
 void PostClose(WPARAM lowBits = 0);
-// At least count notices answered, and the editor no longer inside its save question.
-bool QuestionAnswered(const NoticeWatcher& watcher, size_t count);
+// The step once count notices are answered and the editor, out of its save question, is still
+// open: it expects the text still changed, runs the check and closes the editor again.
+ScriptStep BackInTheEditor(const NoticeWatcher& watcher, size_t count, std::function<void()> check,
+                           WPARAM closeBits = 0);
 
 class ListEditorTest : public ::testing::Test {
  protected:
@@ -48,6 +51,10 @@ class ListEditorTest : public ::testing::Test {
   void RunEditorWith(const std::string& text, std::vector<ScriptStep> steps);
   void ExpectListUntouched(int selected);
 
-  std::string folder_, path_, original_;
-  HWND mainDialog_ = nullptr;
+  MainListHost host_;
+  HWND mainDialog_ = host_.Dialog();
+  std::wstring folder_;
+  std::wstring file_;  // the list file
+  std::string path_;   // the same, as the program names it
+  std::string original_;
 };

@@ -14,10 +14,6 @@
 
 namespace {
 
-std::wstring Widen(const std::string& text) {
-  return std::wstring(text.begin(), text.end());  // ASCII only
-}
-
 // A list text of exactly `length` characters whose last line has no line break.
 std::string TextOfLength(size_t length) {
   const std::string last = "http://last.example, ";
@@ -28,9 +24,6 @@ std::string TextOfLength(size_t length) {
   return text + last + std::string(length - text.size() - last.size(), 'z');
 }
 
-int TextLength() {
-  return GetWindowTextLengthW(EditBox());
-}
 int LineStart(int line) {
   return static_cast<int>(SendMessageW(EditBox(), EM_LINEINDEX, line, 0));
 }
@@ -47,12 +40,6 @@ bool StartsWith(const std::string& text, const std::string& start) {
   return text.compare(0, start.size(), start) == 0;
 }
 
-void ExpectNotice(const SeenNotice& notice, const std::string& text, UINT icon) {
-  EXPECT_EQ(notice.text, text);
-  EXPECT_EQ(notice.caption, kDefaultNoticeCaption);
-  EXPECT_EQ(notice.icon, icon);
-}
-
 // The list of the 1,000 entries (60,000 characters) after ten lines were moved from the top to
 // the end and an entry typed and two pasted before the 500th line.
 TEST_F(ListEditorTest, ALongTextTakesTypingPastingAndMovedLines) {
@@ -60,15 +47,15 @@ TEST_F(ListEditorTest, ALongTextTakesTypingPastingAndMovedLines) {
   NoticeWatcher watcher({IDYES});
   RunEditor(1,
             {{"editor open", EditorOpen, [] {
-                ASSERT_GT(TextLength(), 32767);
+                ASSERT_GT(TextLength(EditBox()), 32767);
                 SendMessageW(EditBox(), EM_SETSEL, 0, LineStart(10));
                 SendMessageW(EditBox(), WM_CUT, 0, 0);
-                PlaceCaret(TextLength());
+                PlaceCaret(TextLength(EditBox()));
                 SendMessageW(EditBox(), WM_PASTE, 0, 0);
                 PlaceCaret(LineStart(489));
                 TypeCharacters(L"http://typed.example, Typed\r");
                 PasteText(L"http://one.example, Pasted one\r\nhttp://two.example, Pasted two\r\n");
-                EXPECT_EQ(TextLength(), 60000 + 29 + 64);
+                EXPECT_EQ(TextLength(EditBox()), 60000 + 29 + 64);
                 PostClose();
               }}});
   ASSERT_EQ(watcher.Notices().size(), 1u) << "the save question alone";
@@ -76,7 +63,7 @@ TEST_F(ListEditorTest, ALongTextTakesTypingPastingAndMovedLines) {
                          "http://typed.example, Typed\r\nhttp://one.example, Pasted one\r\n"
                          "http://two.example, Pasted two\r\n" +
                          LongList(500, 501) + LongList(1, 10);
-  EXPECT_EQ(ReadBytes(path_), expected + "\r\n\r\n");
+  EXPECT_EQ(ReadFileBytes(file_), expected + "\r\n\r\n");
   EXPECT_EQ(ListCount(mainDialog_, kMainListId), 1003);
   EXPECT_EQ(ListItemText(mainDialog_, kMainListId, 1), "Pasted one");
 }
@@ -86,12 +73,12 @@ TEST_F(ListEditorTest, ReplacingEverythingWithAPastedTextOfMoreThan100kSavesAllO
   NoticeWatcher watcher({IDYES});
   RunEditor(1, {{"editor open", EditorOpen, [&] {
                    SendMessageW(EditBox(), EM_SETSEL, 0, -1);
-                   PasteText(Widen(pasted));
-                   EXPECT_EQ(TextLength(), static_cast<int>(pasted.size()));
+                   PasteText(ToWide(pasted));
+                   EXPECT_EQ(TextLength(EditBox()), static_cast<int>(pasted.size()));
                    PostClose();
                  }}});
   ASSERT_EQ(watcher.Notices().size(), 1u);
-  EXPECT_EQ(ReadBytes(path_), pasted + "\r\n\r\n");
+  EXPECT_EQ(ReadFileBytes(file_), pasted + "\r\n\r\n");
   EXPECT_EQ(ListCount(mainDialog_, kMainListId), 2000);
 }
 
@@ -104,16 +91,17 @@ TEST_F(ListEditorTest, TypingAndPastingWorkEitherSideOfTheDefaultLimits) {
     const std::string text = TextOfLength(length);
     NoticeWatcher watcher({IDYES});
     RunEditorWith(text, {{"editor open", EditorOpen, [&] {
-                            ASSERT_EQ(TextLength(), static_cast<int>(length));
-                            PlaceCaret(TextLength());
+                            ASSERT_EQ(TextLength(EditBox()), static_cast<int>(length));
+                            PlaceCaret(TextLength(EditBox()));
                             TypeCharacters(L"x");
                             PlaceCaret(0);
-                            PasteText(Widen(pasted));
-                            EXPECT_EQ(TextLength(), static_cast<int>(length + 1 + pasted.size()));
+                            PasteText(ToWide(pasted));
+                            EXPECT_EQ(TextLength(EditBox()),
+                                      static_cast<int>(length + 1 + pasted.size()));
                             PostClose();
                           }}});
     ASSERT_EQ(watcher.Notices().size(), 1u);
-    EXPECT_EQ(ReadBytes(path_), pasted + text + "x\r\n\r\n\r\n");
+    EXPECT_EQ(ReadFileBytes(file_), pasted + text + "x\r\n\r\n\r\n");
   }
 }
 
@@ -123,12 +111,12 @@ TEST_F(ListEditorTest, TextTheEditBoxRefusesIsToldBeforeTheSaveQuestion) {
     SCOPED_TRACE(paste ? "pasted" : "typed");
     NoticeWatcher watcher({IDOK, IDNO});
     RunEditor(1, {{"editor open", EditorOpen, [&] {
-                     int length = TextLength();
+                     int length = TextLength(EditBox());
                      SendMessageW(EditBox(), EM_SETLIMITTEXT, length + 5, 0);
                      PlaceCaret(0);
                      if (paste) PasteText(L"http://refused.example, Refused\r\n");
                      if (!paste) TypeCharacters(L"http://refused.example");
-                     EXPECT_EQ(TextLength(), length + 5) << "the box took what fitted";
+                     EXPECT_EQ(TextLength(EditBox()), length + 5) << "the box took what fitted";
                      PostClose();
                    }}});
     std::vector<SeenNotice> notices = watcher.Notices();
@@ -170,20 +158,15 @@ TEST_F(ListEditorTest, CharactersTheListFileCannotHoldAreAskedAbout) {
                                         PostClose();
                                       }}};
     if (c.answer == IDNO) {
-      steps.push_back({"back in the editor", [&] { return QuestionAnswered(watcher, 2); },
-                       [&] {
-                         EXPECT_TRUE(EditorOpen());
-                         EXPECT_NE(EditWideText().find(characters), std::wstring::npos);
-                         EXPECT_TRUE(EditModified());
-                         PostClose();
-                       }});
+      steps.push_back(BackInTheEditor(
+          watcher, 2, [&] { EXPECT_NE(EditWideText().find(characters), std::wstring::npos); }));
     }
     RunEditor(1, steps);
     std::vector<SeenNotice> notices = watcher.Notices();
     ASSERT_GE(notices.size(), 2u);
     ExpectNotice(notices[1], UnfitTextQuestion(3), MB_ICONWARNING);
     if (c.answer == IDYES) {
-      std::string saved = ReadBytes(path_);
+      std::string saved = ReadFileBytes(file_);
       EXPECT_TRUE(StartsWith(saved, "\xEF\xBB\xBF")) << "a UTF-8 mark";
       EXPECT_NE(saved.find(EntryLine(3) + c.saved + "\r\n"), std::string::npos);
       EXPECT_EQ(ListCount(mainDialog_, kMainListId), kEntries);
@@ -207,7 +190,7 @@ TEST_F(ListEditorTest, AccentedLettersAndTheEuroSignAreSavedUnchangedWithoutAski
                    PostClose();
                  }}});
   ASSERT_EQ(watcher.Notices().size(), 1u) << "the save question alone";
-  std::string saved = ReadBytes(path_);
+  std::string saved = ReadFileBytes(file_);
   EXPECT_TRUE(StartsWith(saved,
                          "http://accents.example, \xC0 la cr\xE8me br\xFBl\xE9"
                          "e \x80 5\r\n"))
@@ -215,8 +198,8 @@ TEST_F(ListEditorTest, AccentedLettersAndTheEuroSignAreSavedUnchangedWithoutAski
   EXPECT_NE(saved.find(EntryLine(3) + " caf\xE9 \x80\r\n"), std::string::npos);
 }
 
-void SetWriteTime(const std::string& path, FILETIME time) {
-  HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING,
+void SetWriteTime(const std::wstring& path, FILETIME time) {
+  HANDLE file = CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   SetFileTime(file, nullptr, nullptr, &time);
   CloseHandle(file);
@@ -232,25 +215,25 @@ TEST_F(ListEditorTest, AListFileChangedByAnotherProgramIsAskedAbout) {
   const std::string mine = "http://mine.example, Mine\r\n";
   struct Case {
     const char* what;
-    std::function<void(const std::string& path)> change;
+    std::function<void(const std::wstring& path)> change;
     bool asks;
     int answer;  // to the question: IDYES saves anyway, IDNO goes back to the editor
   };
-  auto addEntry = [](const std::string& path) {
-    WriteBytes(path, ReadBytes(path) + "http://other.example, Other\r\n");
+  auto addEntry = [](const std::wstring& path) {
+    WriteFileBytes(path, ReadFileBytes(path) + "http://other.example, Other\r\n");
   };
   // The same size and last-write time: only the bytes tell.
-  auto changeBytesOnly = [](const std::string& path) {
+  auto changeBytesOnly = [](const std::wstring& path) {
     FILETIME written = WriteTime(path);
-    std::string bytes = ReadBytes(path);
+    std::string bytes = ReadFileBytes(path);
     bytes[bytes.find("Site 07")] = 'X';
-    WriteBytes(path, bytes);
+    WriteFileBytes(path, bytes);
     SetWriteTime(path, written);
   };
-  auto remove = [](const std::string& path) { DeleteFileA(path.c_str()); };
-  auto saveAgain = [](const std::string& path) {
+  auto remove = [](const std::wstring& path) { DeleteFileW(path.c_str()); };
+  auto saveAgain = [](const std::wstring& path) {
     FILETIME written = WriteTime(path);
-    WriteBytes(path, ReadBytes(path));
+    WriteFileBytes(path, ReadFileBytes(path));
     SetWriteTime(path, Later(written));
   };
   const Case cases[] = {
@@ -261,7 +244,7 @@ TEST_F(ListEditorTest, AListFileChangedByAnotherProgramIsAskedAbout) {
       {"removed, Yes", remove, true, IDYES},
       {"removed, No", remove, true, IDNO},
       {"saved again unchanged", saveAgain, false, IDYES},
-      {"no change", [](const std::string&) {}, false, IDYES},
+      {"no change", [](const std::wstring&) {}, false, IDYES},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -269,30 +252,27 @@ TEST_F(ListEditorTest, AListFileChangedByAnotherProgramIsAskedAbout) {
     NoticeWatcher watcher({IDYES, c.answer, IDNO});
     std::string other;
     std::vector<ScriptStep> steps = {{"editor open", EditorOpen, [&] {
-                                        c.change(path_);
-                                        other = ReadBytes(path_);
+                                        c.change(file_);
+                                        other = ReadFileBytes(file_);
                                         PlaceCaret(0);
                                         ReplaceSelection(mine.c_str());
                                         PostClose();
                                       }}};
     if (c.answer == IDNO) {
-      steps.push_back({"back in the editor", [&] { return QuestionAnswered(watcher, 2); },
-                       [&] {
-                         EXPECT_TRUE(EditorOpen());
-                         EXPECT_TRUE(StartsWith(EditText(), mine));
-                         EXPECT_EQ(ReadBytes(path_), other) << "the other program's file kept";
-                         PostClose();
-                       }});
+      steps.push_back(BackInTheEditor(watcher, 2, [&] {
+        EXPECT_TRUE(StartsWith(EditText(), mine));
+        EXPECT_EQ(ReadFileBytes(file_), other) << "the other program's file kept";
+      }));
     }
     RunEditor(1, steps);
     std::vector<SeenNotice> notices = watcher.Notices();
     ASSERT_EQ(notices.size(), c.asks ? (c.answer == IDNO ? 3u : 2u) : 1u);
     if (c.asks) ExpectNotice(notices[1], ChangedFileQuestion(path_), MB_ICONWARNING);
     if (c.answer == IDYES) {
-      EXPECT_TRUE(StartsWith(ReadBytes(path_), mine + EntryLine(1) + "\r\n"));
+      EXPECT_TRUE(StartsWith(ReadFileBytes(file_), mine + EntryLine(1) + "\r\n"));
       EXPECT_EQ(ListCount(mainDialog_, kMainListId), kEntries + 1);
     } else {
-      EXPECT_EQ(ReadBytes(path_), other);
+      EXPECT_EQ(ReadFileBytes(file_), other);
       EXPECT_EQ(ListCount(mainDialog_, kMainListId), kEntries) << "the main list as it was";
     }
   }
@@ -331,9 +311,9 @@ TEST_F(ListEditorTest, TheEndOfTheSessionWaitsForTheSaveQuestion) {
     ASSERT_EQ(notices.size(), asked) << "the session's question, then the close's";
     if (asked > 0) ExpectNotice(notices[0], kSaveQuestion, MB_ICONQUESTION);
     if (c.changed && c.answer == IDYES) {
-      EXPECT_TRUE(StartsWith(ReadBytes(path_), mine));
+      EXPECT_TRUE(StartsWith(ReadFileBytes(file_), mine));
     } else {
-      EXPECT_EQ(ReadBytes(path_), original_);
+      EXPECT_EQ(ReadFileBytes(file_), original_);
     }
   }
 }

@@ -42,7 +42,7 @@ TEST_F(ListEditorTest, MarksTheSelectedEntryAndClosesUnchangedWithoutAsking) {
     int firstVisible;
   };
   for (Case c : {Case{5, 4, 4}, Case{0, 0, 0}, Case{1, 0, 0}}) {
-    FILETIME writtenBefore = WriteTime(path_);
+    FILETIME writtenBefore = WriteTime(file_);
     NoticeWatcher watcher;
     RunEditor(c.selected, {{"editor open", EditorOpen, [&] {
                               ExpectMarkedLine(c.line, c.firstVisible);
@@ -51,7 +51,7 @@ TEST_F(ListEditorTest, MarksTheSelectedEntryAndClosesUnchangedWithoutAsking) {
                             }}});
     EXPECT_TRUE(watcher.Notices().empty()) << "nothing asked";
     ExpectListUntouched(c.selected);
-    FILETIME writtenAfter = WriteTime(path_);
+    FILETIME writtenAfter = WriteTime(file_);
     EXPECT_EQ(CompareFileTime(&writtenBefore, &writtenAfter), 0) << "file not rewritten";
   }
 }
@@ -67,19 +67,12 @@ TEST_F(ListEditorTest, AChangeUndoneStillAsksAndCancelKeepsEditing) {
                    SendMessageW(EditBox(), WM_CHAR, VK_BACK, 0);
                    PostClose();
                  }},
-                {"cancelled", [&] { return QuestionAnswered(watcher, 1); },
-                 [&] {
-                   EXPECT_TRUE(EditorOpen());
-                   EXPECT_EQ(EditText(), opened);
-                   EXPECT_TRUE(EditModified());
-                   PostClose(3);
-                 }}});
+                BackInTheEditor(
+                    watcher, 1, [&] { EXPECT_EQ(EditText(), opened); }, 3)});
   std::vector<SeenNotice> notices = watcher.Notices();
   ASSERT_EQ(notices.size(), 2u) << "asked again after Cancel; No ended it";
   for (const SeenNotice& notice : notices) {
-    EXPECT_EQ(notice.text, "Do you want to save this data?");
-    EXPECT_EQ(notice.caption, kDefaultNoticeCaption);
-    EXPECT_EQ(notice.icon, static_cast<UINT>(MB_ICONQUESTION));
+    ExpectNotice(notice, "Do you want to save this data?", MB_ICONQUESTION);
   }
   ExpectListUntouched(5);
 }
@@ -95,7 +88,7 @@ TEST_F(ListEditorTest, YesSavesTheTextAndSelectsTheEntryOnTheCaretsLine) {
                    PostClose();
                  }}});
   EXPECT_EQ(watcher.Notices().size(), 1u);
-  EXPECT_EQ(ReadBytes(path_).rfind(
+  EXPECT_EQ(ReadFileBytes(file_).rfind(
                 "http://a.example, Mid\r\nhttp://b.example, Zed\r\nhttp://c.example, Alpha\r\n", 0),
             0u);
   EXPECT_EQ(ListCount(mainDialog_, kMainListId), 3);
@@ -161,11 +154,11 @@ TEST_F(ListEditorTest, ACloseDuringTheSavesOwnNoticeIsDropped) {
                    EXPECT_EQ(OpenNotices(ThisThread()).size(), 1u) << "no question during the save";
                    for (HWND notice : OpenNotices(ThisThread())) AnswerNotice(notice, IDOK);
                  }}});
-  EXPECT_EQ(ReadBytes(path_), "\r\n\r\n");
+  EXPECT_EQ(ReadFileBytes(file_), "\r\n\r\n");
 }
 
 TEST_F(ListEditorTest, AFailedSaveKeepsTheEditorOpenWithTheChangedText) {
-  SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_READONLY);
+  SetFileAttributesW(file_.c_str(), FILE_ATTRIBUTE_READONLY);
   NoticeWatcher watcher({IDYES, IDOK, IDNO});
   std::string edited;
   RunEditor(5, {{"editor open", EditorOpen,
@@ -174,13 +167,7 @@ TEST_F(ListEditorTest, AFailedSaveKeepsTheEditorOpenWithTheChangedText) {
                    edited = EditText();
                    PostClose();
                  }},
-                {"save refused", [&] { return QuestionAnswered(watcher, 2); },
-                 [&] {
-                   EXPECT_TRUE(EditorOpen());
-                   EXPECT_EQ(EditText(), edited);
-                   EXPECT_TRUE(EditModified());
-                   PostClose();
-                 }}});
+                BackInTheEditor(watcher, 2, [&] { EXPECT_EQ(EditText(), edited); })});
   ASSERT_EQ(watcher.Notices().size(), 3u) << "question, refusal, question again";
   EXPECT_NE(watcher.Notices()[1].text.find("list.txt"), std::string::npos);
   ExpectListUntouched(5);

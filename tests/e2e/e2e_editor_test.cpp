@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "dialog_layer/dialog_layer.h"
 #include "e2e_session.h"
 #include "support/clipboard.h"
 #include "support/long_list.h"
@@ -11,16 +12,8 @@
 namespace {
 
 
-bool PutOnClipboard(const std::string& text) {
-  return ::PutOnClipboard(std::wstring(text.begin(), text.end()));  // ASCII only
-}
-
 LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
   return SendWithTimeout(window, message, wParam, lParam);
-}
-
-int TextLength(HWND edit) {
-  return static_cast<int>(Send(edit, WM_GETTEXTLENGTH));
 }
 
 HWND OpenEditor(Session& session) {
@@ -59,7 +52,7 @@ TEST(EndToEnd, ALongListTakesTypingAndMovedLinesAndIsSavedWhole) {
   Send(edit, EM_SETSEL, caret, caret);
   TypeText(edit, "http://typed.example, Typed\r\n");
   ASSERT_TRUE(
-      PutOnClipboard("http://one.example, Pasted one\r\nhttp://two.example, Pasted two\r\n"));
+      PutOnClipboard(L"http://one.example, Pasted one\r\nhttp://two.example, Pasted two\r\n"));
   PostMessageW(edit, WM_PASTE, 0, 0);  // after the typed characters
   const std::string expected = LongList(11, 489) +
                                "http://typed.example, Typed\r\nhttp://one.example, Pasted one\r\n"
@@ -83,7 +76,7 @@ TEST(EndToEnd, ReplacingTheListWithAPastedTextOfMoreThan100kSavesAllOfIt) {
   ASSERT_TRUE(edit) << "the editor did not open";
 
   const std::string pasted = LongList(5001, 2000);  // 120,000 characters
-  ASSERT_TRUE(PutOnClipboard(pasted));
+  ASSERT_TRUE(PutOnClipboard(ToWide(pasted)));
   Send(edit, EM_SETSEL, 0, -1);
   Send(edit, WM_PASTE);
   ASSERT_EQ(TextLength(edit), static_cast<int>(pasted.size()));

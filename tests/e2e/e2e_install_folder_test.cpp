@@ -1,20 +1,14 @@
 // End to end: a program file in its install folder below Program Files keeps its default
 // list in the product's folder below the common application-data folder.
 #include <gtest/gtest.h>
-#include <shlobj.h>
 
 #include <string>
 #include <vector>
 
 #include "e2e_session.h"
+#include "support/special_folder.h"
 
 namespace {
-
-std::wstring SpecialFolder(int csidl) {
-  wchar_t path[MAX_PATH] = {};
-  if (!SHGetSpecialFolderPathW(nullptr, path, csidl, FALSE)) return {};
-  return path;
-}
 
 std::wstring Lowered(std::wstring text) {
   CharLowerBuffW(text.data(), static_cast<DWORD>(text.size()));

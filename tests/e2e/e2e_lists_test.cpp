@@ -13,21 +13,6 @@ using Strings = std::vector<std::string>;
 
 constexpr char kTwoEntries[] = "http://one.example, One\r\nhttp://two.example, Two\r\n";
 
-// A file held open without sharing for as long as this lives (or until Release).
-struct HeldFile {
-  explicit HeldFile(const std::wstring& path)
-      : handle(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                           FILE_ATTRIBUTE_NORMAL, nullptr)) {}
-  ~HeldFile() { Release(); }
-  HeldFile(const HeldFile&) = delete;
-  HeldFile& operator=(const HeldFile&) = delete;
-  void Release() {
-    if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
-    handle = INVALID_HANDLE_VALUE;
-  }
-  HANDLE handle;
-};
-
 HWND OpenAnotherList(Session& session) {
   ClickButton(session.main, kAnotherListId);
   return WaitForWindow(session.quillet, "Open File");

@@ -15,12 +15,6 @@ DWORD Attributes(const std::wstring& path) {
 
 }  // namespace
 
-std::wstring SpecialFolder(int csidl) {
-  wchar_t path[MAX_PATH] = {};
-  if (FAILED(SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path))) return L"";
-  return path;
-}
-
 std::wstring InstallFolder() {
   return SpecialFolder(CSIDL_PROGRAM_FILES) + L"\\Brelmont\\myQuillet\\";
 }

@@ -6,8 +6,8 @@
 
 #include <string>
 
-// The path of a shell special folder (CSIDL value), without a trailing backslash.
-std::wstring SpecialFolder(int csidl);
+#include "support/special_folder.h"
+
 // "<Program Files>\Brelmont\myQuillet\": the folder the program is installed into.
 std::wstring InstallFolder();
 // "<ProgramData>\Brelmont\myQuillet\": the installed program's data folder.

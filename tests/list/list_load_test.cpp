@@ -5,6 +5,7 @@
 #include "list/main_list.h"
 #include "list/website_list.h"
 #include "main_list_fixture.h"
+#include "stored_entries.h"
 #include "support/dialog_script.h"
 
 namespace {
@@ -21,28 +22,6 @@ constexpr char kFourEntries[] =
 const std::vector<std::string> kFourDisplayTexts = {"Delta", "Bravo", "HTTP://alpha.example",
                                                     "charlie, the third"};
 
-void ExpectErrorNotice(const SeenNotice& notice, const std::string& text) {
-  EXPECT_EQ(notice.text, text);
-  EXPECT_EQ(notice.caption, "Quillet");
-  EXPECT_EQ(notice.icon, static_cast<UINT>(MB_ICONERROR));
-}
-
-std::vector<std::string> StoredUrls() {
-  std::vector<std::string> urls;
-  for (int32_t e = 1; e <= StoredEntries(gWebsiteList.entries); ++e) {
-    urls.emplace_back(EntryUrl(gWebsiteList, e));
-  }
-  return urls;
-}
-
-std::vector<std::string> StoredNames() {
-  std::vector<std::string> names;
-  for (int32_t e = 1; e <= StoredEntries(gWebsiteList.entries); ++e) {
-    names.emplace_back(EntryName(gWebsiteList, e));
-  }
-  return names;
-}
-
 using ListLoad = MainListTest;
 
 TEST_F(ListLoad, FillsTheListInSortedOrderWithEntryNumbers) {
@@ -51,10 +30,11 @@ TEST_F(ListLoad, FillsTheListInSortedOrderWithEntryNumbers) {
   EXPECT_EQ(Load("list.txt"), LoadOutcome::kLoaded);
 
   EXPECT_EQ(gWebsiteList.entryCount, 4);
-  EXPECT_EQ(StoredUrls(),
-            (std::vector<std::string>{"www.delta.example", "http://bravo.example",
-                                      "HTTP://alpha.example", "https://charlie.example"}));
-  EXPECT_EQ(StoredNames(), (std::vector<std::string>{"Delta", "Bravo", "", "charlie, the third"}));
+  EXPECT_EQ(StoredEntriesOf(gWebsiteList.entries),
+            (reference::Entries{{"www.delta.example", "Delta"},
+                                {"http://bravo.example", "Bravo"},
+                                {"HTTP://alpha.example", ""},
+                                {"https://charlie.example", "charlie, the third"}}));
   EXPECT_EQ(ItemTexts(), (std::vector<std::string>{"Bravo", "charlie, the third", "Delta",
                                                    "HTTP://alpha.example"}));
   EXPECT_EQ(ItemEntries(), (std::vector<int32_t>{2, 4, 1, 3}));
@@ -149,45 +129,37 @@ TEST_F(ListLoad, ReadsLinesAsTheFileFormatSays) {
   struct Case {
     const char* what;
     std::string bytes;
-    std::vector<std::string> urls;
-    std::vector<std::string> names;
+    reference::Entries entries;
   };
   const Case cases[] = {
       {"LF ends the lines of a file without CR LF",
        "http://a, A\nhttp://b, B\n",
-       {"http://a", "http://b"},
-       {"A", "B"}},
+       {{"http://a", "A"}, {"http://b", "B"}}},
       {"beside a CR LF, LF alone ends no line",
        "http://a, A\nhttp://b, B\r\n",
-       {"http://a"},
-       {"A\nhttp://b, B"}},
-      {"CR alone ends a line", "http://a, A\rhttp://b, B", {"http://a", "http://b"}, {"A", "B"}},
+       {{"http://a", "A\nhttp://b, B"}}},
+      {"CR alone ends a line", "http://a, A\rhttp://b, B", {{"http://a", "A"}, {"http://b", "B"}}},
       {"LF after CR LF starts the next line",
        "http://a, A\r\n\nhttp://b, B\r\nhttp://c",
-       {"http://a", "http://c"},
-       {"A", ""}},
-      {"Ctrl-Z ends the file", "http://a, A\x1A, rest\r\nhttp://b, B\r\n", {"http://a"}, {"A"}},
+       {{"http://a", "A"}, {"http://c", ""}}},
+      {"Ctrl-Z ends the file", "http://a, A\x1A, rest\r\nhttp://b, B\r\n", {{"http://a", "A"}}},
       {"a UTF-8 byte-order mark is not part of the first line",
        "\xEF\xBB\xBFhttp://a, A\r\nhttp://b, B",
-       {"http://a", "http://b"},
-       {"A", "B"}},
+       {{"http://a", "A"}, {"http://b", "B"}}},
       {"only one mark is taken off: a second one spoils the first line",
        "\xEF\xBB\xBF\xEF\xBB\xBFhttp://a, A\r\nhttp://b, B",
-       {"http://b"},
-       {"B"}},
+       {{"http://b", "B"}}},
       {"NUL and code-page letters",
        std::string("http://a\0b, N\xE9\xFF", 15),
-       {std::string("http://a\0b", 10)},
-       {"N\xC3\xA9\xC3\xBF"}},
+       {{std::string("http://a\0b", 10), "N\xC3\xA9\xC3\xBF"}}},
 
   };
   for (const Case& c : cases) {
     WriteFileBytes("list.txt", c.bytes);
     NoticeWatcher watcher;
     EXPECT_EQ(Load("list.txt"), LoadOutcome::kLoaded) << c.what;
-    EXPECT_EQ(gWebsiteList.entryCount, static_cast<int32_t>(c.urls.size())) << c.what;
-    EXPECT_EQ(StoredUrls(), c.urls) << c.what;
-    EXPECT_EQ(StoredNames(), c.names) << c.what;
+    EXPECT_EQ(gWebsiteList.entryCount, static_cast<int32_t>(c.entries.size())) << c.what;
+    EXPECT_EQ(StoredEntriesOf(gWebsiteList.entries), c.entries) << c.what;
     ExpectItemsMatchEntries();
     EXPECT_TRUE(watcher.Notices().empty()) << c.what;
   }
@@ -226,7 +198,7 @@ TEST_F(ListLoad, FailedLoadsSayWhyAndKeepScrollWidthAndPosition) {
     EXPECT_EQ(Load(c.name), c.outcome) << c.name;
     ASSERT_TRUE(watcher.WaitForCount(1)) << c.name;
     ASSERT_EQ(watcher.Notices().size(), 1u) << c.name;
-    ExpectErrorNotice(watcher.Notices()[0], c.notice);
+    ExpectNotice(watcher.Notices()[0], c.notice, MB_ICONERROR);
     EXPECT_EQ(gWebsiteList.entryCount, 0) << c.name;
     EXPECT_EQ(ScrollWidth(), width) << c.name;
     EXPECT_EQ(gWebsiteList.currentPosition, 3) << c.name;
@@ -244,13 +216,13 @@ TEST_F(ListLoad, AFileThatCannotBeReadIsReportedAsSuch) {
   Load("good.txt");
   const int width = ScrollWidth();
   {
-    HeldOpenFile held(PathOf("held.txt"));
+    HeldFile held(ToWide(PathOf("held.txt")));
     ASSERT_NE(held.handle, INVALID_HANDLE_VALUE);
     NoticeWatcher watcher;
     EXPECT_EQ(Load("held.txt"), LoadOutcome::kUnreadable);
     ASSERT_EQ(watcher.Notices().size(), 1u);
-    ExpectErrorNotice(watcher.Notices()[0],
-                      "The list file could not be read:\n" + PathOf("held.txt"));
+    ExpectNotice(watcher.Notices()[0], "The list file could not be read:\n" + PathOf("held.txt"),
+                 MB_ICONERROR);
     EXPECT_EQ(gWebsiteList.entryCount, 0);
     EXPECT_TRUE(gWebsiteList.listFileUnread);
     EXPECT_TRUE(ItemTexts().empty());
@@ -278,7 +250,8 @@ TEST_F(ListLoad, ListTextFollowsTheListOrder) {
   ListSetItemData(host_, kMainListId, 4, -7);
   EXPECT_EQ(ListToText(), "http://bravo.example, Bravo\r\n");
 
-  gWebsiteList.entryCount = 6;  // more entries than items: the missing items read as -1
+  // More entries than items: the missing item reads as -1.
+  SendMessageW(list_, LB_DELETESTRING, 3, 0);
   EXPECT_EQ(ListToText(), "http://bravo.example, Bravo\r\n");
 
   NoticeWatcher watcher;

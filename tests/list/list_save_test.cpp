@@ -43,9 +43,8 @@ class ListSave : public MainListTest {
     std::vector<SeenNotice> seen = watcher.Notices();
     ASSERT_EQ(seen.size(), notices.size());
     for (size_t i = 0; i < seen.size(); ++i) {
-      EXPECT_EQ(seen[i].text, notices[i]) << "notice " << i;
-      EXPECT_EQ(seen[i].caption, "Quillet") << "notice " << i;
-      EXPECT_EQ(seen[i].icon, static_cast<UINT>(MB_ICONERROR)) << "notice " << i;
+      SCOPED_TRACE("notice " + std::to_string(i));
+      ExpectNotice(seen[i], notices[i], MB_ICONERROR);
     }
     EXPECT_EQ(FolderContents(), names) << "a file was left behind or lost";
     for (size_t i = 0; i < names.size(); ++i) {
@@ -170,7 +169,7 @@ TEST_F(ListSave, RefusesAReadOnlyFile) {
 TEST_F(ListSave, RefusesWhenAnotherProgramHoldsTheFile) {
   WriteFileBytes("list.txt", kOldList);
   Load("list.txt");
-  HeldOpenFile held(PathOf("list.txt"));
+  HeldFile held(ToWide(PathOf("list.txt")));
   ASSERT_NE(held.handle, INVALID_HANDLE_VALUE);
   // The reload cannot read it either, and says so.
   ExpectRefused({NotSaved("list.txt", "The file could not be written."), Unreadable("list.txt")});
@@ -202,7 +201,7 @@ TEST_F(ListSave, RefusesAFileThatIsNotAList) {
 TEST_F(ListSave, RefusesAListThatWasNeverRead) {
   WriteFileBytes("list.txt", kOldList);
   {
-    HeldOpenFile held(PathOf("list.txt"));
+    HeldFile held(ToWide(PathOf("list.txt")));
     NoticeWatcher watcher;
     EXPECT_EQ(Load("list.txt"), LoadOutcome::kUnreadable);
   }
@@ -277,8 +276,8 @@ TEST_F(ListSave, NormalizeListTextSetsTextTallyAndPositionToSelect) {
 }
 
 TEST_F(ListSave, NormalizeListTextLeavesTheLoadedEntriesAlone) {
-  gWebsiteList.entryCount = 2;
-  gWebsiteList.entries = StoreOf({{"http://a", "A"}, {"http://b", "B"}});
+  WriteFileBytes("list.txt", "http://a, A\r\nhttp://b, B\r\n");
+  Load("list.txt");
   gWebsiteList.listText = "http://x\r\nhttp://x\r\n\r\n";
   NormalizeListText();
   EXPECT_EQ(gWebsiteList.entryCount, 2);

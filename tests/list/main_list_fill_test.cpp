@@ -341,14 +341,12 @@ TEST_F(MainListFill, ItemsThatDoNotCompareAsPlannedMakeTheFillLiteral) {
 
 // An owner-drawn list may leave comparing to its owner: it is filled the literal way.
 TEST_F(MainListFill, OwnerDrawnListIsFilledInFileOrder) {
-  ReleaseDC(list_, gMainList.deviceContext);
-  DestroyWindow(list_);
+  host_ = NewDialog(kPixelMode, nullptr, "Owner-drawn", 0, 0, 310, 350, 0, 0);
   list_ = CreateWindowExW(
       0, L"LISTBOX", L"", WS_CHILD | LBS_SORT | LBS_HASSTRINGS | LBS_OWNERDRAWFIXED, 0, 0, 200, 200,
       host_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kMainListId)), nullptr, nullptr);
   ASSERT_TRUE(list_);
-  gMainList.list = list_;
-  gMainList.deviceContext = GetDC(list_);
+  mainList_.emplace(host_);  // in place of the fixture's
   std::mt19937 rng(23);
   SetEntries(RandomEntries(rng, 300, 20));
   FilledList filled = Fill(7);

@@ -12,25 +12,15 @@ void MainListTest::SetUp() {
   ClearWebsiteList();
   folder_ = MakeScratchFolder(L"quillet-list");
   ASSERT_FALSE(folder_.empty()) << "no temporary folder";
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  host_ = CreateWindowExW(0, L"#32770", L"main", WS_POPUP | WS_CAPTION, 0, 0, 400, 300, nullptr,
-                          nullptr, instance, nullptr);
-  list_ = CreateWindowExW(
-      WS_EX_CLIENTEDGE, L"LISTBOX", L"",
-      WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | LBS_SORT | LBS_NOTIFY, 10, 10, 200, 200,
-      host_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kMainListId)), instance, nullptr);
-  ASSERT_TRUE(host_ && list_);
+  mainList_.emplace();
+  host_ = mainList_->Dialog();
+  list_ = mainList_->List();
   font_ = CreateFontW(-28, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Arial");
   SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-  gMainList.dialog = host_;
-  gMainList.list = list_;
-  gMainList.deviceContext = GetDC(list_);
 }
 
 void MainListTest::TearDown() {
-  if (gMainList.deviceContext) ReleaseDC(list_, gMainList.deviceContext);
-  gMainList = MainListHandles();
-  if (host_) DestroyWindow(host_);
+  mainList_.reset();
   if (font_) DeleteObject(font_);
   if (!folder_.empty()) RemoveFolder(folder_);
   ClearWebsiteList();
@@ -121,12 +111,4 @@ int MainListTest::ExpectedScrollWidth(const std::vector<std::string>& texts) con
   SelectObject(context, previous);
   ReleaseDC(list_, context);
   return static_cast<int>(widest) + 8;
-}
-
-HeldOpenFile::HeldOpenFile(const std::string& path)
-    : handle(CreateFileW(ToWide(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                         FILE_ATTRIBUTE_NORMAL, nullptr)) {}
-
-HeldOpenFile::~HeldOpenFile() {
-  if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
 }

@@ -1,17 +1,20 @@
-// A main list to load list files into: a hidden window holding a real sorted list box with the
-// main list's id, drawn with a large font so that measuring with the wrong font shows, and a
-// private temporary folder for list files, removed with everything in it afterwards.
+// A main list to load list files into: the tests' main list host, its list drawn with a large
+// font so that measuring with the wrong font shows, and a private temporary folder for list
+// files, removed with everything in it afterwards.
 #pragma once
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "list/list_file.h"
+#include "support/main_list_host.h"
+#include "support/scratch_files.h"
 
 class MainListTest : public ::testing::Test {
  protected:
@@ -39,17 +42,9 @@ class MainListTest : public ::testing::Test {
   // plus the 8-pixel margin.
   int ExpectedScrollWidth(const std::vector<std::string>& texts) const;
 
+  std::optional<MainListHost> mainList_;  // let go before the font is deleted
   HWND host_ = nullptr;
   HWND list_ = nullptr;
   HFONT font_ = nullptr;
   std::wstring folder_;  // with trailing backslash
-};
-
-// Holds a file open for reading without sharing, as another program might, until destroyed.
-struct HeldOpenFile {
-  HANDLE handle;
-  explicit HeldOpenFile(const std::string& path);
-  ~HeldOpenFile();
-  HeldOpenFile(const HeldOpenFile&) = delete;
-  HeldOpenFile& operator=(const HeldOpenFile&) = delete;
 };

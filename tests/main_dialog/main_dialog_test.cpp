@@ -15,15 +15,10 @@
 #include "main_dialog/list_loading.h"
 #include "support/dialog_script.h"
 #include "support/main_caption.h"
+#include "support/main_list_host.h"
 #include "support/scratch_files.h"
 
 namespace {
-
-std::string ClassOf(HWND window) {
-  wchar_t name[64] = {};
-  GetClassNameW(window, name, 64);
-  return ToUtf8(name);
-}
 
 std::string TextOf(HWND window) {
   return GetControlText(window);
@@ -43,30 +38,40 @@ std::string CounterOf(HWND dialog) {
   return ToUtf8(text);
 }
 
-// The main dialog, hidden, with the handles that loading needs; destroyed at the end.
+HWND NewMainDialog() {
+  ClearProgramState();
+  return CreateMainDialog();
+}
+
+// The main dialog, hidden, as the main list, with a folder for list files; destroyed at the
+// end, and the program's state empty before and after.
 struct MainDialogUnderTest {
-  MainDialogUnderTest() {
-    ClearProgramState();
-    dialog = CreateMainDialog();
-    gMainList.list = ControlHandle(dialog, kMainListId);
-    gMainList.deviceContext = GetDC(gMainList.list);
-  }
   ~MainDialogUnderTest() {
-    ReleaseDC(gMainList.list, gMainList.deviceContext);
-    DestroyWindow(dialog);
+    RemoveFolder(folder);
     ClearProgramState();
   }
-  // Entries 1..n in file order; the main list sorts them.
-  void Fill(const std::vector<std::string>& names) {
-    gWebsiteList.entryCount = static_cast<int32_t>(names.size());
-    gWebsiteList.entries = EntryStore();
-    for (size_t i = 0; i < names.size(); ++i) {
-      AppendEntry(gWebsiteList.entries, "http://" + names[i] + ".example", names[i]);
-      int position = ListAddItem(dialog, kMainListId, names[i]);
-      ListSetItemData(dialog, kMainListId, position, static_cast<int32_t>(i + 1));
-    }
+  // Writes the named list file into the folder and loads it.
+  LoadOutcome Load(const std::string& name, const std::string& bytes) {
+    std::wstring path = folder + ToWide(name);
+    EXPECT_TRUE(WriteFileBytes(path, bytes));
+    gWebsiteList.listFilePath = ToUtf8(path);
+    return LoadListFile();
   }
-  HWND dialog = nullptr;
+  // Loads the entries "http://NAME.example, NAME", 1..n in this order; the main list sorts them.
+  void Fill(const std::vector<std::string>& names) {
+    std::string bytes;
+    for (const std::string& name : names) bytes += "http://" + name + ".example, " + name + "\r\n";
+    ASSERT_EQ(Load("list.txt", bytes), LoadOutcome::kLoaded);
+  }
+  // A list file that is no text file is refused: the entry count becomes 0, the items stay.
+  void LoadNotATextFile() {
+    NoticeWatcher watcher;
+    EXPECT_EQ(Load("list.doc", ""), LoadOutcome::kNotTextFile);
+    EXPECT_TRUE(watcher.WaitForCount(1));
+  }
+  MainListHost host{NewMainDialog()};
+  HWND dialog = host.Dialog();
+  std::wstring folder = MakeScratchFolder(L"quillet-main");
 };
 
 // The main dialog's callback for a dialog shown modeless in a test: everything but the
@@ -118,7 +123,7 @@ TEST(MainDialogWindow, HasItsSixControlsAsBuilt) {
   MainDialogUnderTest main;
   struct Expected {
     int id;
-    const char* windowClass;
+    const wchar_t* windowClass;
     const char* text;
     RECT rect;
     LONG style;
@@ -126,11 +131,11 @@ TEST(MainDialogWindow, HasItsSixControlsAsBuilt) {
   constexpr LONG kChild = WS_CHILD | WS_VISIBLE;
   const Expected controls[] = {
       // The main list's bottom edge: see below.
-      {kMainListId, "ListBox", "", {5, 10, 305, 290}, kChild | LBS_NOTIFY | kMainListStyle},
-      {kShowItButtonId, "Button", "ShowIt", {5, 290, 100, 320}, kChild | WS_TABSTOP},
-      {kAnotherListButtonId, "Button", "Another List", {110, 290, 205, 320}, kChild | WS_TABSTOP},
-      {kChangeListButtonId, "Button", "Change List", {210, 290, 305, 320}, kChild | WS_TABSTOP},
-      {kHelpLabelId, "Static", " F1-Help", {2, 335, 47, 351}, kChild | SS_NOTIFY},
+      {kMainListId, L"ListBox", "", {5, 10, 305, 290}, kChild | LBS_NOTIFY | kMainListStyle},
+      {kShowItButtonId, L"Button", "ShowIt", {5, 290, 100, 320}, kChild | WS_TABSTOP},
+      {kAnotherListButtonId, L"Button", "Another List", {110, 290, 205, 320}, kChild | WS_TABSTOP},
+      {kChangeListButtonId, L"Button", "Change List", {210, 290, 305, 320}, kChild | WS_TABSTOP},
+      {kHelpLabelId, L"Static", " F1-Help", {2, 335, 47, 351}, kChild | SS_NOTIFY},
   };
   for (const Expected& e : controls) {
     HWND control = ControlHandle(main.dialog, e.id);
@@ -152,7 +157,7 @@ TEST(MainDialogWindow, HasItsSixControlsAsBuilt) {
   // The status bar lies along the bottom edge, under the help label.
   HWND bar = ControlHandle(main.dialog, kStatusBarId);
   ASSERT_TRUE(bar);
-  EXPECT_EQ(ClassOf(bar), "msctls_statusbar32");
+  EXPECT_EQ(ClassOf(bar), L"msctls_statusbar32");
   RECT barRect = RectInDialog(main.dialog, bar);
   EXPECT_EQ(barRect.bottom, 350);
   EXPECT_EQ(barRect.right, 310);
@@ -195,13 +200,13 @@ TEST(MainListCounter, FollowsTheSelectionInTheOrdinaryForm) {
   EXPECT_EQ(gWebsiteList.currentPosition, 3);
   EXPECT_EQ(CounterOf(main.dialog), "Website: 3 of 4");
 
-  SendMessageW(gMainList.list, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+  SendMessageW(main.host.List(), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
   OnMainListNotification(main.dialog, LBN_KILLFOCUS);
   EXPECT_EQ(gWebsiteList.currentPosition, 0);
   EXPECT_EQ(CounterOf(main.dialog), "Website: 0 of 4");
 
   // The items of a refused file stay on show with a count of 0.
-  gWebsiteList.entryCount = 0;
+  main.LoadNotATextFile();
   ListSelect(main.dialog, kMainListId, 2);
   OnMainListNotification(main.dialog, LBN_SELCHANGE);
   EXPECT_EQ(CounterOf(main.dialog), "Website: 2 of 0");
@@ -211,7 +216,8 @@ TEST(OpenAction, ReadsTheEntryOfTheSelectedPosition) {
   MainDialogUnderTest main;
   main.Fill({"cherry", "apple", "banana"});  // sorted: apple (2), banana (3), cherry (1)
   for (int position = 1; position <= 3; ++position) {
-    gWebsiteList.currentPosition = position;
+    ListSelect(main.dialog, kMainListId, position);
+    OnMainListNotification(main.dialog, LBN_SELCHANGE);
     std::optional<std::string_view> url = SelectedEntryUrl(main.dialog);
     ASSERT_TRUE(url) << position;
     EXPECT_EQ(*url, "http://" + ListItemText(main.dialog, kMainListId, position) + ".example");
@@ -231,16 +237,14 @@ TEST(OpenAction, FindsNothingOutsideTheList) {
     EXPECT_FALSE(SelectedEntryUrl(main.dialog)) << "item value " << entry;
   }
   ListSetItemData(main.dialog, kMainListId, 2, 1);
-  gWebsiteList.entryCount = 0;  // a refused load hides the arrays
+  main.LoadNotATextFile();  // a refused load hides the arrays
   EXPECT_FALSE(SelectedEntryUrl(main.dialog));
 }
 
 TEST(OpenAction, RefusesAnEntryThatIsNotAWebAddress) {
   MainDialogUnderTest main;
-  main.Fill({"tool"});
-  gWebsiteList.entries = EntryStore();
-  AppendEntry(gWebsiteList.entries, "http:\\\\server\\share\\tool.exe", "tool");
-  gWebsiteList.currentPosition = 1;
+  ASSERT_EQ(main.Load("list.txt", "http:\\\\server\\share\\tool.exe, tool\r\n"),
+            LoadOutcome::kLoaded);
   NoticeWatcher watcher;
   OpenSelectedEntry(main.dialog);
   ASSERT_TRUE(watcher.WaitForCount(1));
@@ -260,19 +264,15 @@ struct LoadCase {
   int editors;
 };
 
-void CheckLoad(const LoadCase& c, const std::wstring& folder) {
+void CheckLoad(const LoadCase& c) {
   SCOPED_TRACE(c.name);
   MainDialogUnderTest main;
   ShowModeless(main.dialog, CallbackAfterInitialisation);  // "Change List" must reach it
-  std::wstring path = folder + ToWide(c.name) + L".txt";
+  std::wstring path = main.folder + ToWide(c.name) + L".txt";
   if (c.exists) {
     ASSERT_TRUE(WriteFileBytes(path, c.bytes));
   }
-  HANDLE held = INVALID_HANDLE_VALUE;
-  if (c.holdOpen) {
-    held = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                       nullptr);
-  }
+  HeldFile held(c.holdOpen ? path : L"");
   gWebsiteList.listFilePath = ToUtf8(path);
   NoticeWatcher watcher;
   std::vector<HWND> editorsClosed;
@@ -280,7 +280,7 @@ void CheckLoad(const LoadCase& c, const std::wstring& folder) {
   bool loaded = LoadListAndReport(main.dialog);
   bool allSeen = watcher.WaitForCount(c.notices.size());
   std::string scriptFailure = FinishScript();
-  if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
+  held.Release();
 
   ASSERT_TRUE(allSeen);
   EXPECT_EQ(scriptFailure, "");
@@ -293,8 +293,7 @@ void CheckLoad(const LoadCase& c, const std::wstring& folder) {
     }
   }
   if (!seen.empty() && c.notices.back() == "File has no content") {
-    EXPECT_EQ(seen.back().icon, static_cast<UINT>(MB_ICONINFORMATION));
-    EXPECT_EQ(seen.back().caption, kDefaultNoticeCaption);
+    ExpectNotice(seen.back(), "File has no content", MB_ICONINFORMATION);
   }
   EXPECT_EQ(editorsClosed.size(), static_cast<size_t>(c.editors));
 }
@@ -312,9 +311,7 @@ TEST(LoadAndReport, TellsAndOpensTheEditorOnlyWhenThereIsNothingToShow) {
       {"missing", "", false, false, false, {"File contains no websites", "File has no content"}, 1},
       {"unreadable", "http://a.example, A\r\n", true, true, false, {"*"}, 0},
   };
-  std::wstring folder = MakeScratchFolder(L"quillet-load");
-  for (const LoadCase& c : cases) CheckLoad(c, folder);
-  RemoveFolder(folder);
+  for (const LoadCase& c : cases) CheckLoad(c);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The dialog script and the notice watcher, both run by one timer of the test's thread.
 #include "support/dialog_script.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 
 #include "dialog_layer/dialog_layer.h"
@@ -193,4 +195,10 @@ bool NoticeWatcher::WaitForCount(size_t count, DWORD timeoutMs) const {
         return state_->closed >= count;
       },
       timeoutMs);
+}
+
+void ExpectNotice(const SeenNotice& notice, const std::string& text, UINT icon) {
+  EXPECT_EQ(notice.text, text);
+  EXPECT_EQ(notice.caption, kDefaultNoticeCaption);
+  EXPECT_EQ(notice.icon, icon);
 }

@@ -66,3 +66,7 @@ class NoticeWatcher {
  private:
   State* state_;
 };
+
+// Expects a notice with this text and icon, under the caption a notice gets when it is shown
+// without one (kDefaultNoticeCaption).
+void ExpectNotice(const SeenNotice& notice, const std::string& text, UINT icon);

@@ -135,7 +135,7 @@ std::vector<HWND> OpenNotices(WindowOwner owner) {
 }
 
 std::string WindowText(HWND window) {
-  LRESULT length = SendWithTimeout(window, WM_GETTEXTLENGTH, 0, 0);
+  int length = TextLength(window);
   if (length <= 0) return {};
   std::wstring text(static_cast<size_t>(length) + 1, L'\0');
   LRESULT copied =
@@ -144,10 +144,18 @@ std::string WindowText(HWND window) {
   return ToUtf8(text);
 }
 
-bool HasClass(HWND window, const wchar_t* className) {
+int TextLength(HWND window) {
+  return static_cast<int>(SendWithTimeout(window, WM_GETTEXTLENGTH, 0, 0));
+}
+
+std::wstring ClassOf(HWND window) {
   wchar_t name[64] = {};
   GetClassNameW(window, name, 64);
-  return lstrcmpiW(name, className) == 0;
+  return name;
+}
+
+bool HasClass(HWND window, const wchar_t* className) {
+  return lstrcmpiW(ClassOf(window).c_str(), className) == 0;
 }
 
 std::string NoticeText(HWND notice) {

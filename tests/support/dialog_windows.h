@@ -48,6 +48,10 @@ std::vector<HWND> OpenNotices(WindowOwner owner);
 
 // The window's text (caption of a top-level window, text of a control), in the ANSI code page.
 std::string WindowText(HWND window);
+// The length of the window's text in UTF-16 units (WM_GETTEXTLENGTH); -1 when it did not answer.
+int TextLength(HWND window);
+// The name of the window's class, as the platform spells it.
+std::wstring ClassOf(HWND window);
 // Whether the window's class is className (case-insensitive).
 bool HasClass(HWND window, const wchar_t* className);
 // The message text of a notice.

@@ -1,4 +1,4 @@
-// Scratch folders and whole-file reads and writes for tests that work on real files.
+// Scratch folders, whole-file reads and writes and held files for tests that work on real files.
 #include "support/scratch_files.h"
 
 namespace {
@@ -64,4 +64,13 @@ std::string ReadFileBytes(const std::wstring& path) {
   }
   CloseHandle(file);
   return bytes;
+}
+
+HeldFile::HeldFile(const std::wstring& path)
+    : handle(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                         FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+
+void HeldFile::Release() {
+  if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
+  handle = INVALID_HANDLE_VALUE;
 }

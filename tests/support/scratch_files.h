@@ -1,4 +1,5 @@
-// Test support: scratch folders below the temporary folder, and whole-file reads and writes.
+// Test support: scratch folders below the temporary folder, whole-file reads and writes, and a
+// file held open as another program might hold it.
 #pragma once
 
 #include <windows.h>
@@ -14,3 +15,14 @@ void RemoveFolder(const std::wstring& folder);
 bool WriteFileBytes(const std::wstring& path, const std::string& bytes);
 // The bytes of a file; empty when it cannot be read.
 std::string ReadFileBytes(const std::wstring& path);
+
+// Holds a file open for reading without sharing until Release or the end of its life: the file
+// exists but cannot be read or written.
+struct HeldFile {
+  explicit HeldFile(const std::wstring& path);
+  ~HeldFile() { Release(); }
+  HeldFile(const HeldFile&) = delete;
+  HeldFile& operator=(const HeldFile&) = delete;
+  void Release();
+  HANDLE handle;
+};
