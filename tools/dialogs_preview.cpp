@@ -20,7 +20,7 @@ void PreviewHelp(const std::string& folder) {
 void PreviewEditor(const std::string& folder) {
   HWND main = NewDialog(kPixelMode, nullptr, MainDialogCaption(), 20, 20, 310, 350, 0, 0);
   AddControl(kListBox, main, kMainListId, "", 0, 0, 310, 300, kMainListStyle, 0);
-  gMainList.dialog = main;
+  AttachMainList(main);
   std::string text;
   for (int i = 1; i <= 30; ++i) {
     std::string name = "Site " + std::to_string(100 + i).substr(1);

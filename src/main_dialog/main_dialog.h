@@ -27,8 +27,8 @@ constexpr int kHelpPart = 1;
 constexpr int kCounterPart = 2;
 constexpr char kHelpLabelText[] = " F1-Help";
 
-// Creates the main dialog (hidden) with its six controls and status-bar parts, and stores its
-// handle as the main dialog handle.
+// Creates the main dialog (hidden) with its six controls and status-bar parts. Its main list
+// becomes the program's when the dialog initialises (AttachMainList).
 HWND CreateMainDialog();
 
 // Shows the main dialog modally until the user closes it; the program's exit code.
