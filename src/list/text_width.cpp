@@ -2,24 +2,20 @@
 
 #include <algorithm>
 
+#include "dialog_layer/dialog_layer.h"
+#include "dialog_layer/thread_settings.h"
 #include "list/list_file.h"
 #include "list/main_list.h"
 
 namespace {
 
-// True when every character of the main list's texts is one byte, both in the conversion to
-// the platform's characters and in the code page of the font.
+// True when every byte of the main list's texts is one character of its own, whatever stands
+// around it: the code page in which the layer turns them into the platform's characters has one
+// byte per character. (The text is measured in those characters, so the font's own character
+// set no longer matters.)
 bool IsSingleByteText() {
-  CPINFO ansi = {};
-  if (!GetCPInfo(CP_ACP, &ansi) || ansi.MaxCharSize != 1) return false;
-  CHARSETINFO charset = {};
-  int fontCharset = GetTextCharsetInfo(gMainList.deviceContext, nullptr, 0);
-  if (!TranslateCharsetInfo(reinterpret_cast<DWORD*>(static_cast<INT_PTR>(fontCharset)), &charset,
-                            TCI_SRCCHARSET)) {
-    return false;
-  }
-  CPINFO font = {};
-  return GetCPInfo(charset.ciACP, &font) && font.MaxCharSize == 1;
+  CPINFO codePage = {};
+  return GetCPInfo(ConversionCodePage(), &codePage) && codePage.MaxCharSize == 1;
 }
 
 }  // namespace
@@ -33,18 +29,14 @@ MainListFontSelection::~MainListFontSelection() {
   if (previousFont) SelectObject(gMainList.deviceContext, previousFont);
 }
 
-int MeasureWithSelectedFont(std::string_view text) {
-  SIZE extent = {0, 0};
-  if (!GetTextExtentPoint32A(gMainList.deviceContext, text.data(), static_cast<int>(text.size()),
-                             &extent)) {
-    return 0;
-  }
-  return extent.cx;
+int MeasureWithSelectedFont(std::string_view text, std::wstring& wide) {
+  return MeasureTextIn(gMainList.deviceContext, text, wide).cx;
 }
 
 int MeasureTextWidth(const std::string& text) {
   MainListFontSelection selection;
-  return MeasureWithSelectedFont(text);
+  std::wstring wide;
+  return MeasureWithSelectedFont(text, wide);
 }
 
 WidestText::WidestText(int32_t textCount) {
@@ -54,7 +46,7 @@ WidestText::WidestText(int32_t textCount) {
   int widestCharacter = 0;
   for (int c = 0; c < 256; ++c) {
     char character = static_cast<char>(c);
-    characterWidth[c] = MeasureWithSelectedFont(std::string_view(&character, 1));
+    characterWidth[c] = MeasureWithSelectedFont(std::string_view(&character, 1), wide);
     widestCharacter = std::max(widestCharacter, characterWidth[c]);
   }
   margin = 2 * widestCharacter;
@@ -67,5 +59,5 @@ void WidestText::Consider(std::string_view text) {
     for (char c : text) bound += characterWidth[static_cast<unsigned char>(c)];
     if (bound <= widest) return;
   }
-  widest = std::max(widest, MeasureWithSelectedFont(text));
+  widest = std::max(widest, MeasureWithSelectedFont(text, wide));
 }
