@@ -1,4 +1,4 @@
-// Reaching a dialog's controls: handle, text, size and keyboard focus.
+// Reaching a dialog's controls: handle, text and keyboard focus.
 #include "dialog_layer/dialog_layer.h"
 #include "dialog_layer/window_records.h"
 
@@ -44,16 +44,4 @@ bool SetControlText(HWND window, const std::string& text) {
   std::wstring wide = ToWide(text);
   if (!SetWindowTextW(window, wide.c_str())) return false;
   return GetWindowTextLengthW(window) == static_cast<int>(wide.size());
-}
-
-SIZE GetClientSize(HWND dialog, int32_t controlId) {
-  RECT client = {0, 0, 0, 0};
-  HWND target = TargetWindow(dialog, controlId);
-  if (target) GetClientRect(target, &client);
-  return {client.right, client.bottom};
-}
-
-void SetControlSize(HWND dialog, int32_t controlId, int width, int height) {
-  HWND target = TargetWindow(dialog, controlId);
-  if (target) SetWindowPos(target, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
 }

@@ -1,6 +1,7 @@
-// AddControl: child controls made by kind code, with the kind's style rules and the dialog's
-// font.
+// AddControl: child controls made by kind code, with the kind's style rules, at the dialog's
+// DPI and in its font.
 #include "dialog_layer/dialog_layer.h"
+#include "dialog_layer/layout_scale.h"
 #include "dialog_layer/window_records.h"
 
 #include <commctrl.h>
@@ -69,10 +70,13 @@ void AddControl(int kind, HWND dialog, int id, const std::string& text, int x, i
   const KindRule* rule = RuleOf(kind);
   if (!dialogRecord || !rule) return;
   HFONT font = dialogRecord->font;
+  LayoutRect layout = {x, y, width, height};
+  LayoutRect device = ScaleRectToDevice(layout, dialogRecord->dpi);
   ApplyStyleRules(*rule, style, extendedStyle);
-  HWND control = CreateWindowExW(
-      extendedStyle, rule->windowClass, ToWide(text).c_str(), style, x, y, width, height, dialog,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+  HWND control = CreateWindowExW(extendedStyle, rule->windowClass, ToWide(text).c_str(), style,
+                                 device.x, device.y, device.width, device.height, dialog,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                 GetModuleHandleW(nullptr), nullptr);
   if (!control) return;
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   WindowRecord record;
@@ -80,5 +84,6 @@ void AddControl(int kind, HWND dialog, int id, const std::string& text, int x, i
   record.parent = dialog;
   record.kind = kind;
   record.style = style;
+  record.layout = layout;
   AddRecord(record);
 }

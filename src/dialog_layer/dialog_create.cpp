@@ -1,10 +1,14 @@
 // NewDialog: a hidden dialog made from an in-memory template, then sized so that its client
-// area has exactly the size asked for and placed on the screen.
+// area has exactly the size asked for, at its DPI, and placed on the screen.
 #include "dialog_layer/dialog_layer.h"
 #include "dialog_layer/dialog_procedure.h"
 #include "dialog_layer/dialog_template.h"
+#include "dialog_layer/display_scale.h"
+#include "dialog_layer/fonts.h"
+#include "dialog_layer/layout_scale.h"
 #include "dialog_layer/thread_settings.h"
 #include "dialog_layer/window_records.h"
+#include "dialog_layer/work_area.h"
 
 namespace {
 
@@ -34,28 +38,9 @@ int ShowStateOf(DWORD requestedStyle) {
   return SW_SHOW;
 }
 
-SIZE FrameSize(HWND window) {
-  RECT outer;
-  RECT client;
-  GetWindowRect(window, &outer);
-  GetClientRect(window, &client);
-  return {(outer.right - outer.left) - client.right, (outer.bottom - outer.top) - client.bottom};
-}
-
-// Half of the free room, rounded down, or 0 when the window does not fit.
-int CentredStart(int low, int high, int size) {
-  int room = low + high - size;
-  return room < 0 ? 0 : room / 2;
-}
-
-POINT DialogPosition(HWND owner, DWORD style, int x, int y, SIZE windowSize) {
-  if (style & DS_CENTER) {
-    RECT area;
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
-    return {CentredStart(area.left, area.right, windowSize.cx),
-            CentredStart(area.top, area.bottom, windowSize.cy)};
-  }
-  POINT position = {x, y};
+POINT DialogPosition(HWND owner, DWORD style, int x, int y, SIZE windowSize, int dpi) {
+  if (style & DS_CENTER) return CentredOnWorkArea(windowSize);
+  POINT position = {ScaleToDevice(x, dpi), ScaleToDevice(y, dpi)};
   if (owner && !(style & (WS_CHILD | DS_ABSALIGN))) {
     POINT origin = {0, 0};
     ClientToScreen(owner, &origin);
@@ -65,11 +50,13 @@ POINT DialogPosition(HWND owner, DWORD style, int x, int y, SIZE windowSize) {
   return position;
 }
 
-// Gives the window a client area of width x height pixels and moves it into place.
-void PlaceInPixels(HWND dialog, HWND owner, DWORD style, int x, int y, int width, int height) {
-  SIZE frame = FrameSize(dialog);
-  SIZE windowSize = {width + frame.cx, height + frame.cy};
-  POINT position = DialogPosition(owner, style, x, y, windowSize);
+// Gives the window a client area of width x height layout pixels at its DPI and moves it into
+// place.
+void PlaceInPixels(HWND dialog, HWND owner, DWORD style, int x, int y, int width, int height,
+                   int dpi) {
+  SIZE frame = DeviceFrameSize(dialog);
+  SIZE windowSize = {ScaleToDevice(width, dpi) + frame.cx, ScaleToDevice(height, dpi) + frame.cy};
+  POINT position = DialogPosition(owner, style, x, y, windowSize, dpi);
   constexpr UINT kPlaceFlags = SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE | SWP_NOCOPYBITS |
                                SWP_NOOWNERZORDER | SWP_NOSENDCHANGING;  // 0x71C
   SetWindowPos(dialog, nullptr, position.x, position.y, windowSize.cx, windowSize.cy, kPlaceFlags);
@@ -93,14 +80,18 @@ HWND NewDialog(int unitsMode, HWND owner, const std::string& caption, int x, int
   DWORD finalStyle = DialogStyle(style, owner, IsCentreRequest(x, y));
   HWND dialog = CreateFromTemplate(owner, finalStyle, extendedStyle, x, y, width, height);
   if (!dialog) return nullptr;
-  PlaceInPixels(dialog, owner, finalStyle, x, y, width, height);
+  KeepDpiChangesToLayer(dialog);
+  int dpi = PlatformDpi(dialog);
+  PlaceInPixels(dialog, owner, finalStyle, x, y, width, height, dpi);
   SetWindowTextW(dialog, ToWide(caption).c_str());
   WindowRecord record;
   record.window = dialog;
   record.parent = owner;
   record.showState = ShowStateOf(style);
   record.style = finalStyle;
-  record.font = reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0));
+  record.dpi = dpi;
+  record.templateFont = reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0));
+  record.font = DialogFontAtDpi(record.templateFont, dpi);
   AddRecord(record);
   return dialog;
 }

@@ -2,6 +2,23 @@
 // program is a dialog of this layer, built at run time from numbers, with one callback that
 // receives its messages. The program's texts are UTF-8; the layer converts them to UTF-16 for
 // the platform and back.
+//
+// Pixels. Every pixel number that the program hands to the layer or gets from it is a layout
+// pixel: a pixel at 96 DPI (100 %). The layer scales what it hands to the platform by the DPI
+// of the window concerned (a control's is its dialog's) and scales back what it reads, as it
+// converts text; it makes the dialog font at that DPI. So at any display scale the layout is
+// the 100 % layout scaled, rounded as layout_scale.h says (to the nearest pixel, halves to
+// the even one; measured text extents up, so that what is sized by them holds them).
+// These stay in device pixels, the platform's own:
+// - The main list's horizontal extent (ListSetScrollWidth) and the text widths it is made from
+//   (MeasureTextIn): they are measured in the list's own font on its own device context, and
+//   the list compares the extent with its own width in device pixels. Through layout pixels
+//   and back they would lose up to a pixel, enough to cut off the end of the widest text. When
+//   a dialog's DPI changes, the layer scales the extent of its list boxes with it.
+// - What the platform's messages carry (the client size of WM_SIZE, the rectangle of
+//   WM_DPICHANGED): the layer passes them on as the platform sends them.
+// - Centring on the work area and keeping a window inside it: they move a window whose size
+//   the platform has made, and work on that size as it is.
 #pragma once
 
 #include <windows.h>
@@ -13,6 +30,8 @@
 #include <string_view>
 #include <utility>
 #include <vector>
+
+#include "dialog_layer/layout_scale.h"
 
 // A dialog callback: returns 0 to leave the message to the layer's default handling, any other
 // value to mark it handled.
@@ -48,7 +67,7 @@ bool InitDialogLayerThread();
 // Releases this thread's settings (the thread-local storage).
 void ReleaseDialogLayerThread();
 // Releases what the layer still holds at the end of the process: records of windows that were
-// never destroyed, and their brushes.
+// never destroyed, their brushes, and the dialog fonts made for other DPIs.
 void ReleaseDialogLayer();
 
 // --- Text conversion: every text that crosses to the platform goes through these ---------
@@ -80,12 +99,63 @@ std::string GetControlText(HWND window);
 // (an edit box out of memory).
 bool SetControlText(HWND window, const std::string& text);
 SIZE GetClientSize(HWND dialog, int32_t controlId);
+// A control's size; for the dialog itself (kMissingValue), its outer size, frame included.
 void SetControlSize(HWND dialog, int32_t controlId, int width, int height);
 HACCEL AttachAccelerators(HWND dialog, const std::vector<ACCEL>& records);
 // For a callback that handles a message whose result is not its own non-zero answer: the
 // message's result becomes this value (0 included), and the callback then returns any
 // non-zero value to mark the message handled.
 void SetMessageResult(HWND dialog, LRESULT result);
+
+// --- Display scale: the pixel numbers of the layout, at the window's DPI ------------------
+
+// The DPI the window's layout is scaled by: for a dialog of the layer (and its controls), the
+// platform's when the dialog was made, then the one of each WM_DPICHANGED; for another window
+// the platform's (GetDpiForWindow, or LOGPIXELSY where the system lacks it); the system's
+// without a window.
+int WindowDpi(HWND window);
+// Layout pixels in the window's device pixels, for the platform calls the layer does not wrap.
+int ScaleForWindow(HWND window, int layoutPixels);
+// The window's rectangle on the screen (GetWindowRect), its edges in layout pixels of its DPI;
+// false when there is no such window.
+bool GetLayoutWindowRect(HWND window, RECT& rect);
+// Moves and sizes a dialog, repainting it: its top-left corner on the screen and its outer size
+// (frame and title bar included), in layout pixels. The client area is that of a window of that
+// outer size at 96 DPI, scaled: at another DPI the frame and title bar are the platform's own.
+void MoveDialog(HWND dialog, int x, int y, int width, int height);
+// Moves the window as little as it takes to lie inside the work area of its monitor; a window
+// too large for the work area starts at its left or top edge.
+void KeepInWorkArea(HWND window);
+
+// --- Text measurement: every text the program measures goes through these -----------------
+
+// The extent, in device pixels, of the text in the font selected into the device context:
+// GetTextExtentPoint32W of its UTF-16 form, which is converted into wide (room reused from text
+// to text). {0, 0} when it cannot be measured.
+SIZE MeasureTextIn(HDC context, std::string_view text, std::wstring& wide);
+
+// Measures texts as a dialog of the layer draws them: while it lives, the dialog's font is
+// selected into a device context of the dialog.
+struct DialogTextMeasure {
+  explicit DialogTextMeasure(HWND window);
+  ~DialogTextMeasure();
+  DialogTextMeasure(const DialogTextMeasure&) = delete;
+  DialogTextMeasure& operator=(const DialogTextMeasure&) = delete;
+
+  // The text's extent in layout pixels: the larger of its extent in the dialog font at 96 DPI,
+  // which is what the 100 % layout measures, and its extent at the dialog's DPI scaled back,
+  // rounded up. A layout made from it is the 100 % layout scaled, and still holds the text
+  // where the font at the dialog's DPI is relatively wider than at 100 %.
+  SIZE LayoutExtent(std::string_view text);
+
+  HWND dialog = nullptr;
+  int dpi = kLayoutDpi;
+  HDC context = nullptr;
+  HFONT font = nullptr;        // the dialog's font at its DPI
+  HFONT layoutFont = nullptr;  // the same font at 96 DPI; none when the dialog is at 96 DPI
+  HGDIOBJ previousFont = nullptr;
+  std::wstring wide;
+};
 
 // --- The end of the session ---------------------------------------------------------------
 
@@ -113,7 +183,8 @@ void ListSelect(HWND dialog, int listId, int position);
 int ListSelected(HWND dialog, int listId);                       // 0 when nothing is selected
 int32_t ListGetItemData(HWND dialog, int listId, int position);  // -1 (LB_ERR) when missing
 void ListSetItemData(HWND dialog, int listId, int position, int32_t value);
-void ListSetScrollWidth(HWND dialog, int listId, int pixels);  // LB_SETHORIZONTALEXTENT
+// LB_SETHORIZONTALEXTENT, in device pixels (see "Pixels" above).
+void ListSetScrollWidth(HWND dialog, int listId, int pixels);
 int ListCount(HWND dialog, int listId);
 
 // The order of a sorted list box. It compares the texts of its items (CompareStringW, letter
@@ -173,4 +244,5 @@ OpenFileChoice ChooseOpenFile(HWND owner, int x, int y, const std::string& title
                               const std::vector<FileFilter>& filter, const std::string& startName,
                               const std::string& defaultExtension, DWORD flags);
 
+// In layout pixels of the system's DPI.
 SIZE WorkAreaSize();

@@ -5,6 +5,7 @@
 
 #include "dialog_layer/colors.h"
 #include "dialog_layer/dialog_layer.h"
+#include "dialog_layer/display_scale.h"
 #include "dialog_layer/window_records.h"
 
 namespace {
@@ -44,6 +45,13 @@ INT_PTR ForwardSize(HWND dialog, WPARAM wParam, LPARAM lParam) {
   return 0;
 }
 
+// The new DPI is in both words of wParam; the rectangle is the platform's suggestion for the
+// window at that DPI. Handled, the message's result is 0.
+INT_PTR ChangeDpi(HWND dialog, WPARAM wParam, LPARAM lParam) {
+  ApplyDpiChange(dialog, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+  return TRUE;
+}
+
 INT_PTR DefaultHandling(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CTLCOLORMSGBOX:
@@ -59,6 +67,8 @@ INT_PTR DefaultHandling(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
       return CloseOnSystemCommand(dialog, wParam);
     case WM_SIZE:
       return ForwardSize(dialog, wParam, lParam);
+    case WM_DPICHANGED:
+      return ChangeDpi(dialog, wParam, lParam);
     default:
       return FALSE;
   }

@@ -1,5 +1,8 @@
-// The layer's numbered font descriptions. Font 1 is the dialog font of every dialog.
+// The layer's numbered font descriptions, and the dialog font at each DPI. Font 1 is the dialog
+// font of every dialog.
 #pragma once
+
+#include <windows.h>
 
 #include <cstdint>
 #include <string>
@@ -15,3 +18,9 @@ struct FontDescription {
 
 // The description of the font with that number; unknown numbers give font 1.
 const FontDescription& LayerFont(int number);
+
+// The dialog font at the DPI: the font the platform made from a dialog's template when it made
+// it at that DPI, else a font of the same kind at the DPI, made once and kept until
+// ReleaseLayerFonts. nullptr when the dialog has no template font.
+HFONT DialogFontAtDpi(HFONT templateFont, int dpi);
+void ReleaseLayerFonts();

@@ -1,5 +1,6 @@
 // Process-wide set-up and release of the dialog layer.
 #include "dialog_layer/dialog_layer.h"
+#include "dialog_layer/fonts.h"
 #include "dialog_layer/window_records.h"
 
 #include <commctrl.h>
@@ -23,4 +24,5 @@ void InitDialogLayer() {
 
 void ReleaseDialogLayer() {
   ReleaseAllRecords();
+  ReleaseLayerFonts();
 }

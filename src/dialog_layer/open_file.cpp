@@ -1,5 +1,6 @@
 // ChooseOpenFile: the platform's open-file dialog, placed by a hook when it starts.
 #include "dialog_layer/dialog_layer.h"
+#include "dialog_layer/work_area.h"
 
 #include <commdlg.h>
 
@@ -52,24 +53,22 @@ const wchar_t* TextOrNone(const std::wstring& text) {
   return text.empty() ? nullptr : text.c_str();
 }
 
-POINT CentredOnWorkArea(HWND window) {
-  RECT area;
-  RECT frame;
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+SIZE WindowSize(HWND window) {
+  RECT frame = {0, 0, 0, 0};
   GetWindowRect(window, &frame);
-  return {area.left + (area.right - area.left - (frame.right - frame.left)) / 2,
-          area.top + (area.bottom - area.top - (frame.bottom - frame.top)) / 2};
+  return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
+// The offsets are layout pixels of the owner's DPI, or of the system's without an owner.
 POINT FileDialogPosition(HWND dialog, const Placement& placement) {
   bool useDefault = placement.x == kMissingValue || placement.y == kMissingValue;
-  if (!placement.owner) {
-    return useDefault ? CentredOnWorkArea(dialog) : POINT{placement.x, placement.y};
-  }
+  if (!placement.owner && useDefault) return CentredOnWorkArea(WindowSize(dialog));
+  int x = ScaleForWindow(placement.owner, useDefault ? kDefaultOffset : placement.x);
+  int y = ScaleForWindow(placement.owner, useDefault ? kDefaultOffset : placement.y);
+  if (!placement.owner) return {x, y};
   RECT ownerFrame;
   GetWindowRect(placement.owner, &ownerFrame);
-  if (useDefault) return {ownerFrame.left + kDefaultOffset, ownerFrame.top + kDefaultOffset};
-  return {ownerFrame.left + placement.x, ownerFrame.top + placement.y};
+  return {ownerFrame.left + x, ownerFrame.top + y};
 }
 
 void PlaceFileDialog(HWND dialog, const OPENFILENAMEW& request) {

@@ -3,9 +3,11 @@
 #pragma once
 
 #include "dialog_layer/dialog_layer.h"
+#include "dialog_layer/layout_scale.h"
 
 #include <cstddef>
 #include <list>
+#include <vector>
 
 // Marker of a colour that was never set: the layer leaves such a window's colours alone.
 constexpr int32_t kUnsetColor = -3;
@@ -20,7 +22,14 @@ struct WindowRecord {
   int showState = SW_SHOW;
   DialogCallback callback = nullptr;
   int32_t* resultDestination = nullptr;
-  HFONT font = nullptr;
+  HFONT font = nullptr;  // dialog: the font of its controls, made at its DPI
+  // Dialog: the font the platform made from its template (it goes with the dialog), and the DPI
+  // its layout is scaled by: the platform's when it was made, then that of each WM_DPICHANGED.
+  HFONT templateFont = nullptr;
+  int dpi = kLayoutDpi;
+  // Control: where the program put it, in layout pixels; a status bar: its parts' right edges.
+  LayoutRect layout;
+  std::vector<int> statusEdges;
   int32_t textColor = kUnsetColor;
   int32_t backgroundColor = kUnsetColor;
   HBRUSH backgroundBrush = nullptr;

@@ -84,6 +84,8 @@ bool ShowListEditor(HWND owner, int x, int y, int width, int height, const std::
   HWND dialog =
       NewDialog(kPixelMode, owner, kListEditorCaption, x, y, width, height, kEditorStyle, 0);
   if (!dialog) return false;
+  // Placed by its owner, it may reach past the bottom of a small screen at a large scale.
+  KeepInWorkArea(dialog);
   AddControl(kTextBox, dialog, kListEditorEditId, "", 0, 0, width, height, kEditBoxStyle, 0);
   HWND editBox = ControlHandle(dialog, kListEditorEditId);
   // Before the text: a list longer than the default limit would otherwise take no typed or

@@ -17,20 +17,13 @@ constexpr int32_t kWhite = 0x00FFFFFF;
 constexpr int32_t kBlack = 0x00000000;
 constexpr int kTextTop = 5;
 
-// Measures the lines with the font the dialog was given, as its label will draw them.
+// Measures the lines in the dialog's font, as its label will draw them, in layout pixels.
 TextExtent MeasureWithDialogFont(HWND box, const std::vector<std::string>& lines) {
-  HDC context = GetDC(box);
-  HFONT font = reinterpret_cast<HFONT>(SendMessageA(box, WM_GETFONT, 0, 0));
-  HGDIOBJ previousFont = font ? SelectObject(context, font) : nullptr;
-  TextExtent extent = MeasureBoxText(lines, [context](const std::string& line) {
-    SIZE size = {0, 0};
-    std::wstring wide = ToWide(line);
-    GetTextExtentPoint32W(context, wide.c_str(), static_cast<int>(wide.size()), &size);
+  DialogTextMeasure measure(box);
+  return MeasureBoxText(lines, [&measure](const std::string& line) {
+    SIZE size = measure.LayoutExtent(line);
     return TextExtent{size.cx, size.cy};
   });
-  if (previousFont) SelectObject(context, previousFont);
-  ReleaseDC(box, context);
-  return extent;
 }
 
 void AddTextLabel(HWND box, const std::string& text, int indent, BoxSize label) {
@@ -47,23 +40,29 @@ void AddButtonRow(HWND box, BoxButtons buttons, int boxHeight) {
   if (buttons == BoxButtons::kYesNoCancel) FocusControl(box, kBoxFirstButtonId);
 }
 
-// The owner's window rectangle, or one of the work area's size at (0, 0) without an owner.
+// The owner's window rectangle, or one of the work area's size at (0, 0) without an owner, in
+// layout pixels.
 ScreenRect ReferenceRect(HWND owner) {
   RECT window = {0, 0, 0, 0};
-  if (owner && GetWindowRect(owner, &window)) {
+  if (owner && GetLayoutWindowRect(owner, window)) {
     return {window.left, window.top, window.right - window.left, window.bottom - window.top};
   }
   SIZE workArea = WorkAreaSize();
   return {0, 0, workArea.cx, workArea.cy};
 }
 
+// A box that would reach past the work area, at a larger scale or with a long line, is moved
+// back into it as far as it fits, so that its button stays on the screen.
 void PlaceAndSize(HWND box, HWND owner, int x, int y, BoxSize size) {
   ScreenPoint at = PlaceBox(x, y, ReferenceRect(owner), size);
-  MoveWindow(box, at.x, at.y, size.width, size.height, TRUE);
+  MoveDialog(box, at.x, at.y, size.width, size.height);
+  KeepInWorkArea(box);
 }
 
-HANDLE LoadSystemIcon(int id) {
-  return LoadImageA(nullptr, MAKEINTRESOURCEA(id), IMAGE_ICON, 32, 32, 0);
+// The system's icons come in sizes for each scale: 32 x 32 layout pixels at the box's DPI.
+HANDLE LoadSystemIcon(HWND box, int id) {
+  int size = ScaleForWindow(box, 32);
+  return LoadImageA(nullptr, MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, 0);
 }
 
 // The icon control takes the size of its image; without an image it stays empty. Systems
@@ -72,8 +71,8 @@ void AddIcon(HWND box, const BoxStyle& style) {
   AddControl(kLabel, box, kBoxIconId, "", 10, kTextTop, 0, 0, SS_ICON, 0);
   SetColors(box, kBoxIconId, kBlack, kWhite);
   if (style.iconResource == 0) return;
-  HANDLE icon = LoadSystemIcon(style.iconResource);
-  if (!icon) icon = LoadSystemIcon(style.standardIconId);
+  HANDLE icon = LoadSystemIcon(box, style.iconResource);
+  if (!icon) icon = LoadSystemIcon(box, style.standardIconId);
   if (!icon) return;
   SendDlgItemMessageA(box, kBoxIconId, STM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
 }

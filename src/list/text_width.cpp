@@ -1,7 +1,6 @@
 #include "list/text_width.h"
 
 #include <algorithm>
-#include <string>
 
 #include "dialog_layer/dialog_layer.h"
 #include "list/list_file.h"
@@ -28,20 +27,14 @@ MainListFontSelection::~MainListFontSelection() {
   if (previousFont) SelectObject(gMainList.deviceContext, previousFont);
 }
 
-int MeasureWithSelectedFont(std::string_view text) {
-  static std::wstring wide;  // reused from text to text: a big list is measured in one go
-  ToWideInto(text, wide);
-  SIZE extent = {0, 0};
-  if (!GetTextExtentPoint32W(gMainList.deviceContext, wide.data(), static_cast<int>(wide.size()),
-                             &extent)) {
-    return 0;
-  }
-  return extent.cx;
+int MeasureWithSelectedFont(std::string_view text, std::wstring& wide) {
+  return MeasureTextIn(gMainList.deviceContext, text, wide).cx;
 }
 
 int MeasureTextWidth(const std::string& text) {
   MainListFontSelection selection;
-  return MeasureWithSelectedFont(text);
+  std::wstring wide;
+  return MeasureWithSelectedFont(text, wide);
 }
 
 WidestText::WidestText(int32_t textCount) {
@@ -51,7 +44,7 @@ WidestText::WidestText(int32_t textCount) {
   int widestCharacter = 0;
   for (int c = 0; c < kBoundCharacters; ++c) {
     char character = static_cast<char>(c);
-    characterWidth[c] = MeasureWithSelectedFont(std::string_view(&character, 1));
+    characterWidth[c] = MeasureWithSelectedFont(std::string_view(&character, 1), wide);
     widestCharacter = std::max(widestCharacter, characterWidth[c]);
   }
   margin = 2 * widestCharacter;
@@ -68,5 +61,5 @@ void WidestText::Consider(std::string_view text) {
     }
     if (bounded && bound <= widest) return;
   }
-  widest = std::max(widest, MeasureWithSelectedFont(text));
+  widest = std::max(widest, MeasureWithSelectedFont(text, wide));
 }

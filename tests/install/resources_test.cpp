@@ -233,13 +233,14 @@ TEST_F(Manifest, DeclaresWindows7To11AsSupported) {
   EXPECT_EQ(expected, declared);
 }
 
-TEST_F(Manifest, StaysDpiUnawareAndAsksForGdiScaling) {
-  EXPECT_EQ(L"false",
+TEST_F(Manifest, IsAwareOfEachMonitorsScaleWithoutGdiScaling) {
+  EXPECT_EQ(L"true/pm",
             WindowsSetting(L"http://schemas.microsoft.com/SMI/2005/WindowsSettings", L"dpiAware"));
-  EXPECT_EQ(L"unaware", WindowsSetting(L"http://schemas.microsoft.com/SMI/2016/WindowsSettings",
-                                       L"dpiAwareness"));
-  EXPECT_EQ(L"true", WindowsSetting(L"http://schemas.microsoft.com/SMI/2017/WindowsSettings",
-                                    L"gdiScaling"));
+  EXPECT_EQ(
+      L"PerMonitorV2, PerMonitor",
+      WindowsSetting(L"http://schemas.microsoft.com/SMI/2016/WindowsSettings", L"dpiAwareness"));
+  EXPECT_EQ(L"(missing)", WindowsSetting(L"http://schemas.microsoft.com/SMI/2017/WindowsSettings",
+                                         L"gdiScaling"));
 }
 
 }  // namespace
