@@ -17,7 +17,7 @@ constexpr DWORD kDefaultDialogStyle =
 static_assert(kDefaultDialogStyle == 0x80C000D4, "the style of a dialog made with style 0");
 
 bool IsCentreRequest(int x, int y) {
-  return x == kMissingValue || y == kMissingValue;
+  return x == kCentred || y == kCentred;
 }
 
 DWORD DialogStyle(DWORD style, HWND owner, bool centre) {

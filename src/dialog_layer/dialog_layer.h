@@ -40,9 +40,14 @@ using DialogCallback = int32_t (*)(HWND dialog, UINT message, WPARAM wParam, LPA
 // Units mode of NewDialog: sizes and positions in pixels, the size being the client area.
 constexpr int kPixelMode = 2;
 
-// Stands for a missing value: as x or y of NewDialog (centre the dialog), as x or y of
-// ChooseOpenFile (default placement), and as a control id (the dialog itself).
-constexpr int32_t kMissingValue = INT32_MIN;  // 0x80000000
+// The layer's one marker value, 0x80000000, under the name of each of its meanings.
+constexpr int32_t kMarkerValue = INT32_MIN;
+// As x or y of NewDialog: centre the dialog on the work area.
+constexpr int32_t kCentred = kMarkerValue;
+// As x or y of ChooseOpenFile: the default placement.
+constexpr int32_t kDefaultPlacement = kMarkerValue;
+// As a control id (SetColors, GetClientSize, SetControlSize): the dialog itself.
+constexpr int32_t kTheDialog = kMarkerValue;
 
 // Control kinds of AddControl.
 enum ControlKind : int {
@@ -81,7 +86,7 @@ std::string ToUtf8(const wchar_t* text, int length);
 
 // --- Dialogs, controls and callbacks ------------------------------------------------------
 
-// A hidden dialog whose client area is width x height pixels; x or y kMissingValue centres it
+// A hidden dialog whose client area is width x height pixels; x or y kCentred centres it
 // on the work area. Only kPixelMode is built: any other mode gives 0.
 HWND NewDialog(int unitsMode, HWND owner, const std::string& caption, int x, int y, int width,
                int height, DWORD style, DWORD extendedStyle);
@@ -99,7 +104,7 @@ std::string GetControlText(HWND window);
 // (an edit box out of memory).
 bool SetControlText(HWND window, const std::string& text);
 SIZE GetClientSize(HWND dialog, int32_t controlId);
-// A control's size; for the dialog itself (kMissingValue), its outer size, frame included.
+// A control's size; for the dialog itself (kTheDialog), its outer size, frame included.
 void SetControlSize(HWND dialog, int32_t controlId, int width, int height);
 HACCEL AttachAccelerators(HWND dialog, const std::vector<ACCEL>& records);
 // For a callback that handles a message whose result is not its own non-zero answer: the

@@ -61,7 +61,7 @@ SIZE WindowSize(HWND window) {
 
 // The offsets are layout pixels of the owner's DPI, or of the system's without an owner.
 POINT FileDialogPosition(HWND dialog, const Placement& placement) {
-  bool useDefault = placement.x == kMissingValue || placement.y == kMissingValue;
+  bool useDefault = placement.x == kDefaultPlacement || placement.y == kDefaultPlacement;
   if (!placement.owner && useDefault) return CentredOnWorkArea(WindowSize(dialog));
   int x = ScaleForWindow(placement.owner, useDefault ? kDefaultOffset : placement.x);
   int y = ScaleForWindow(placement.owner, useDefault ? kDefaultOffset : placement.y);

@@ -76,6 +76,6 @@ std::vector<HWND> ControlsOf(HWND dialog) {
 }
 
 HWND TargetWindow(HWND dialog, int32_t controlId) {
-  if (controlId == kMissingValue) return dialog;
+  if (controlId == kTheDialog) return dialog;
   return GetDlgItem(dialog, controlId);
 }

@@ -55,5 +55,5 @@ const std::list<WindowRecord>& AllRecords();
 size_t RecordCount();
 // The dialog's controls that the layer created, in creation order.
 std::vector<HWND> ControlsOf(HWND dialog);
-// The dialog itself for kMissingValue, else its child window with that id (nullptr if none).
+// The dialog itself for kTheDialog, else its child window with that id (nullptr if none).
 HWND TargetWindow(HWND dialog, int32_t controlId);

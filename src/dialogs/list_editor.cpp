@@ -46,7 +46,7 @@ void MarkSelectedLine(HWND editBox) {
 }
 
 void FillClientArea(HWND dialog) {
-  SIZE client = GetClientSize(dialog, kMissingValue);
+  SIZE client = GetClientSize(dialog, kTheDialog);
   SetControlSize(dialog, kListEditorEditId, client.cx, client.cy);
 }
 

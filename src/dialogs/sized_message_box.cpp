@@ -127,9 +127,9 @@ int32_t SizedMessageBox(const std::string& text, int32_t style, std::string capt
                         int32_t x, int32_t y) {
   BoxStyle decoded = DecodeBoxStyle(style);
   HWND owner = GetActiveWindow();
-  HWND box = NewDialog(kPixelMode, owner, caption, kMissingValue, kMissingValue, 200, 100, 0, 0);
+  HWND box = NewDialog(kPixelMode, owner, caption, kCentred, kCentred, 200, 100, 0, 0);
   if (!box) return 0;
-  SetColors(box, kMissingValue, kDefaultColor, kWhite);
+  SetColors(box, kTheDialog, kDefaultColor, kWhite);
   std::vector<std::string> lines = SplitBoxLines(text);
   TextExtent extent = MeasureWithDialogFont(box, lines);
   AddTextLabel(box, text, decoded.textIndent, BoxLabelSize(extent.width, lines.size()));

@@ -60,7 +60,7 @@ void OpenSelectedEntry(HWND dialog) {
 
 void ChooseAnotherList(HWND dialog) {
   OpenFileChoice choice = ChooseOpenFile(
-      dialog, kMissingValue, kMissingValue, "Open File", gDataFolder,
+      dialog, kDefaultPlacement, kDefaultPlacement, "Open File", gDataFolder,
       {{"Text Files (*.txt)", "*.txt"}, {"All Files (*.*)", "*.*"}}, "", "txt", kOpenFileFlags);
   if (choice.path.empty()) return;
   gWebsiteList.listFilePath = choice.path;

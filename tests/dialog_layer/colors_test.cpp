@@ -43,7 +43,7 @@ struct ColorDialog {
 TEST(Colors, AColouredDialogLeavesItsUncolouredLabelToThePlatform) {
   ColorDialog d;
   TestDc dc;
-  SetColors(d.dialog.window, kMissingValue, kDefaultColor, kWhite);
+  SetColors(d.dialog.window, kTheDialog, kDefaultColor, kWhite);
   HBRUSH dialogBrush = AskColor(d.dialog.window, WM_CTLCOLORDLG, dc.dc, d.dialog.window);
   ASSERT_NE(dialogBrush, nullptr);
   EXPECT_EQ(BrushColor(dialogBrush), kWhite);
@@ -129,7 +129,7 @@ TEST(Colors, UnknownTargetsAreIgnored) {
   TestDc dc;
   SetColors(d.dialog.window, 77, 0, kWhite);
   WindowGuard plain(MakePlainWindow(0, 0));
-  SetColors(plain.window, kMissingValue, 0, kWhite);
+  SetColors(plain.window, kTheDialog, 0, kWhite);
   EXPECT_EQ(AskColor(d.dialog.window, WM_CTLCOLORDLG, dc.dc, d.dialog.window), nullptr);
   EXPECT_EQ(AskColor(d.dialog.window, WM_CTLCOLORSTATIC, dc.dc, plain.window), nullptr);
 }

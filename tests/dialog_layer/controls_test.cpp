@@ -87,9 +87,9 @@ TEST(StatusBar, FollowsTheBottomOfTheDialogWhenTheDialogIsResized) {
   };
   EXPECT_EQ(bottomOfBar(), 350);
   RECT frame = WindowRectOf(dialog.window);
-  SetControlSize(dialog.window, kMissingValue, frame.right - frame.left + 40,
+  SetControlSize(dialog.window, kTheDialog, frame.right - frame.left + 40,
                  frame.bottom - frame.top + 60);
-  EXPECT_EQ(GetClientSize(dialog.window, kMissingValue).cy, 410);
+  EXPECT_EQ(GetClientSize(dialog.window, kTheDialog).cy, 410);
   EXPECT_EQ(bottomOfBar(), 410) << "WM_SIZE is passed on to the controls";
 }
 
@@ -120,7 +120,7 @@ TEST(ControlAccess, TextSizeAndHandle) {
   MapWindowPoints(nullptr, dialog.window, reinterpret_cast<POINT*>(&rect), 2);
   EXPECT_EQ(rect.left, 10) << "resizing does not move";
 
-  SIZE client = GetClientSize(dialog.window, kMissingValue);
+  SIZE client = GetClientSize(dialog.window, kTheDialog);
   EXPECT_EQ(client.cx, 300);
   EXPECT_EQ(client.cy, 200);
   SIZE missing = GetClientSize(dialog.window, 99);

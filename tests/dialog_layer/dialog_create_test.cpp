@@ -54,9 +54,9 @@ TEST(NewDialog, CentreMarkerCentresOnTheWorkAreaWithTheFinalSize) {
     int x;
     int y;
   };
-  const Case cases[] = {{nullptr, kMissingValue, kMissingValue},
-                        {owner.window, kMissingValue, 7},  // one marker is enough; owner ignored
-                        {nullptr, 9, kMissingValue}};
+  const Case cases[] = {{nullptr, kCentred, kCentred},
+                        {owner.window, kCentred, 7},  // one marker is enough; owner ignored
+                        {nullptr, 9, kCentred}};
   for (const Case& c : cases) {
     WindowGuard dialog(MakeDialog(c.owner, c.x, c.y, 200, 100));
     RECT frame = WindowRectOf(dialog.window);
@@ -72,7 +72,7 @@ TEST(NewDialog, CentredDialogLargerThanTheWorkAreaStartsAtZero) {
   RECT area = WorkArea();
   int width = area.right - area.left + 300;
   int height = area.bottom - area.top + 300;
-  WindowGuard dialog(MakeDialog(nullptr, kMissingValue, kMissingValue, width, height));
+  WindowGuard dialog(MakeDialog(nullptr, kCentred, kCentred, width, height));
   RECT frame = WindowRectOf(dialog.window);
   EXPECT_EQ(frame.left, 0);
   EXPECT_EQ(frame.top, 0);

@@ -181,8 +181,8 @@ TEST(ChooseOpenFile, CancelledGivesNothingAndThePlacementFollowsTheOwner) {
   const Case cases[] = {
       {"default: 30 right of and below the owner's corner",
        owner.window,
-       kMissingValue,
-       kMissingValue,
+       kDefaultPlacement,
+       kDefaultPlacement,
        {ownerFrame.left + 30, ownerFrame.top + 30}},
       {"offset from the owner's corner",
        owner.window,
@@ -190,7 +190,7 @@ TEST(ChooseOpenFile, CancelledGivesNothingAndThePlacementFollowsTheOwner) {
        25,
        {ownerFrame.left + 15, ownerFrame.top + 25}},
       {"screen position without owner", nullptr, 40, 60, {40, 60}},
-      {"default without owner: centred", nullptr, kMissingValue, kMissingValue, {-1, -1}},
+      {"default without owner: centred", nullptr, kDefaultPlacement, kDefaultPlacement, {-1, -1}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
