@@ -28,9 +28,17 @@ void AppendPercentEncoded(char c, std::string& url) {
   url.push_back(kHexDigits[byte & 0x0F]);
 }
 
+bool NeedsNoChange(std::string_view address) {
+  for (char c : address) {
+    if (c == ',' || IsControl(c)) return false;
+  }
+  return true;
+}
+
 std::string ListUrlOf(std::string_view address) {
+  if (NeedsNoChange(address)) return std::string(address);
   std::string url;
-  url.reserve(address.size());
+  url.reserve(address.size() + 8);
   for (char c : address) {
     if (c == '\t' || c == '\n' || c == '\r') continue;
     if (c == ',' || IsControl(c)) {
@@ -47,6 +55,7 @@ std::string ListNameOf(std::string title) {
     if (IsControl(c)) c = ' ';
   }
   std::string_view trimmed = TrimBlanks(title);
+  if (trimmed.size() == title.size()) return title;
   return std::string(trimmed);
 }
 
