@@ -55,7 +55,7 @@ void PrintOutcome(const ToolOutcome& outcome) {
 
 void ShowOutcomeBox(const ToolOutcome& outcome) {
   UINT icon = outcome.exitCode == kExitDone ? MB_ICONINFORMATION : MB_ICONERROR;
-  ShowNotice(outcome.text, MB_OK | icon, kBoxCaption);
+  ShowNotice(outcome.text, MB_OK | MB_SETFOREGROUND | icon, kBoxCaption);
 }
 
 }  // namespace

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "list/loaded_list.h"
 #include "list/western_code_page.h"
+#include "list_entries.h"
 
 namespace {
 
@@ -20,16 +20,6 @@ std::string Utf16(const std::u16string& text, bool bigEndian) {
     bytes += bigEndian ? std::string{high, low} : std::string{low, high};
   }
   return bytes;
-}
-
-std::vector<std::string> EntryLines(const std::string& fileBytes) {
-  LoadedList loaded = LoadedListOf(fileBytes, WesternCodePage());
-  std::vector<std::string> lines;
-  for (int32_t e = 1; e <= loaded.entryCount; ++e) {
-    lines.push_back(std::string(EntryUrl(loaded.entries, e)) + "|" +
-                    std::string(EntryName(loaded.entries, e)));
-  }
-  return lines;
 }
 
 const std::vector<Website> kWebsites = {
@@ -94,14 +84,14 @@ TEST(ListMerge, KeepsEveryByteAndAddsLinesInTheListsOwnForm) {
     EXPECT_EQ(merged.alreadyInList, c.already);
     EXPECT_EQ(merged.unfit, c.unfit);
     // Loading the merged list gives the old entries, then the new ones.
-    std::vector<std::string> lines = EntryLines(c.before);
+    std::vector<std::string> lines = EntriesOf(c.before);
     for (const Website& website : kWebsites) {
       bool known = false;
       for (const std::string& line : lines) known = known || line.rfind(website.url + "|", 0) == 0;
       bool fits = c.unfit == 0 || website.name != "\xE6\x9B\xB8";
       if (!known && fits) lines.push_back(website.url + "|" + website.name);
     }
-    EXPECT_EQ(EntryLines(merged.bytes), lines);
+    EXPECT_EQ(EntriesOf(merged.bytes), lines);
   }
 }
 

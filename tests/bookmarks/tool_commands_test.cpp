@@ -13,8 +13,7 @@
 #include <vector>
 
 #include "export_shapes.h"
-#include "list/loaded_list.h"
-#include "list/western_code_page.h"
+#include "list_entries.h"
 
 namespace {
 
@@ -52,17 +51,6 @@ struct ScratchFolder {
   }
   fs::path folder;
 };
-
-// The entries of a list file, "URL|name" each, in file order.
-std::vector<std::string> EntriesOf(const std::string& fileBytes) {
-  LoadedList list = LoadedListOf(fileBytes, WesternCodePage());
-  std::vector<std::string> entries;
-  for (int32_t e = 1; e <= list.entryCount; ++e) {
-    entries.push_back(std::string(EntryUrl(list.entries, e)) + "|" +
-                      std::string(EntryName(list.entries, e)));
-  }
-  return entries;
-}
 
 const ShapedFolder kExportFolders = {
     "",
