@@ -102,6 +102,8 @@ ToolOutcome RunCommand(const std::vector<std::string>& arguments) {
   if (arguments.size() == 1 && !command.empty() && command[0] != '-') {
     return OpenDroppedFile(command);
   }
+  // Explorer passes every file dropped at once.
+  if (PathExists(command)) return UsageError("One file at a time, please.");
   return UsageError("Unknown command: " + command);
 }
 
@@ -117,6 +119,10 @@ ToolOutcome RunTool(const std::vector<std::string>& arguments) {
 
 ToolOutcome ImportBookmarks(const std::string& exportPath, const std::string& listPath) {
   if (!HasTextExtension(listPath)) return BadInput(NotAListText(listPath) + kNothingWritten);
+  if (exportPath == listPath) {
+    return BadInput("The export and the list are the same file, " + listPath + "." +
+                    kNothingWritten);
+  }
   std::vector<Website> websites;
   ImportCounts counts;
   std::string problem;

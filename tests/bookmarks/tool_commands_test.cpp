@@ -145,12 +145,17 @@ TEST(ToolCommands, RefusalsSayWhyAndChangeNoFile) {
       {{"export", "unreadable.txt", "new.html"}, kExitBadInput, "cannot read as they are"},
       {{}, kExitUsage, "Usage: quillet-bookmarks import"},
       {{"import", "export.html"}, kExitUsage, "takes two files"},
+      {{"import", "list.txt", "list.txt"}, kExitBadInput, "the same file"},
       {{"merge", "export.html", "list.txt"}, kExitUsage, "Unknown command: merge"},
+      {{"export.html", "notes.html"}, kExitUsage, "One file at a time"},
+      {{"missing.html"}, kExitBadInput, "There is no file"},
       {{"--help", "export.html"}, kExitUsage, "Usage:"},
   };
   for (const Case& c : cases) {
     std::vector<std::string> arguments = c.arguments;
-    for (size_t i = 1; i < arguments.size(); ++i) arguments[i] = scratch.Path(arguments[i]);
+    for (std::string& argument : arguments) {
+      if (argument.find('.') != std::string::npos) argument = scratch.Path(argument);
+    }
     std::ostringstream name;
     for (const std::string& argument : c.arguments) name << argument << " ";
     SCOPED_TRACE(name.str());
