@@ -1,13 +1,15 @@
 ; Installer of Quillet, built on Linux with NSIS 3 (makensis):
 ;   makensis -DVERSION=<version, 9.87> -DVERSION_FIELDS=<its four numbers, 9.8.7.0>
-;            -DQUILLET_EXE=<path of quillet.exe> -DOUT_FILE=<path of the setup .exe> quillet.nsi
-; packaging/CMakeLists.txt passes the project's version. The installer records the time of
-; quillet.exe and installs the file with it: the same file with the same time gives the same
-; installer, byte for byte.
+;            -DQUILLET_EXE=<path of quillet.exe> -DBOOKMARKS_EXE=<path of quillet-bookmarks.exe>
+;            -DOUT_FILE=<path of the setup .exe> quillet.nsi
+; packaging/CMakeLists.txt passes the project's version. The installer records the times of
+; the programs and installs the files with them: the same files with the same times give the
+; same installer, byte for byte.
 ;
 ; Installs quillet.exe into "<Program Files>\Brelmont\myQuillet\" (the 32-bit Program Files
-; folder), where the program keeps its list in "<ProgramData>\Brelmont\myQuillet\" instead of
-; its own folder. The program never creates that folder, so the installer does and lets
+; folder), with quillet-bookmarks.exe beside it, which turns a browser's bookmark export into a
+; list and back. From there the program keeps its list in "<ProgramData>\Brelmont\myQuillet\"
+; instead of its own folder. The program never creates that folder, so the installer does and lets
 ; ordinary users change the list in it. Uninstalling removes only what was installed: the
 ; list file, and with it the data folder, stays.
 ;
@@ -21,8 +23,8 @@ ManifestSupportedOS all
 !ifndef VERSION | VERSION_FIELDS
   !error "Define VERSION and VERSION_FIELDS: the version as written, and as four numbers"
 !endif
-!ifndef QUILLET_EXE
-  !error "Define QUILLET_EXE: the quillet.exe to install"
+!ifndef QUILLET_EXE | BOOKMARKS_EXE
+  !error "Define QUILLET_EXE and BOOKMARKS_EXE: the quillet.exe and quillet-bookmarks.exe to install"
 !endif
 !ifndef OUT_FILE
   !error "Define OUT_FILE: the installer to write"
@@ -135,6 +137,7 @@ Section "Quillet" SecProgram
   SectionIn RO
   SetOutPath "$INSTDIR"
   File "/oname=quillet.exe" "${QUILLET_EXE}"
+  File "/oname=quillet-bookmarks.exe" "${BOOKMARKS_EXE}"
   WriteUninstaller "$INSTDIR\uninstall.exe"
 
   CreateDirectory "${DATA_DIR}"
@@ -153,6 +156,7 @@ FunctionEnd
 Section "Uninstall"
   Delete "$SMPROGRAMS\Quillet.lnk"
   Delete "$INSTDIR\quillet.exe"
+  Delete "$INSTDIR\quillet-bookmarks.exe"
   Delete "$INSTDIR\uninstall.exe"
   ; RMDir without /r removes a folder only when it is empty: nothing that the installer did not
   ; put there is ever deleted, and a saved list keeps its folder.

@@ -10,7 +10,9 @@
 #   4. under Wine, the real quillet.exe driven from outside: opening the list editor on the same
 #      100k- and 1M-entry lists (the click on "Change List" to the editor shown, and to the first
 #      typed character taken);
-#   5. the size of quillet.exe.
+#   5. natively: quillet-bookmarks importing Chrome-shaped exports of the same sizes into a
+#      missing list and again into the list it made, and exporting that list;
+#   6. the size of quillet.exe and quillet-bookmarks.exe.
 # Usage: scripts/bench.sh [--quick]
 #   --quick measures up to 100k entries, with big lists, memory and the editor at 100k and fewer
 #   start-up runs.
@@ -35,10 +37,11 @@ bash "$root/scripts/install-deps.sh"
 
 echo "== building" >&2
 cmake -S "$root" -B "$build/native" -DCMAKE_BUILD_TYPE=Release -DQUILLET_BENCH=ON >/dev/null
-cmake --build "$build/native" -j"$jobs" --target core_scaling >/dev/null
+cmake --build "$build/native" -j"$jobs" --target core_scaling bookmarks_scaling >/dev/null
 cmake -S "$root" -B "$build/win" -DCMAKE_BUILD_TYPE=Release -DQUILLET_BENCH=ON \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-i686.cmake" >/dev/null
-cmake --build "$build/win" -j"$jobs" --target quillet list_bench startup_bench editor_bench >/dev/null
+cmake --build "$build/win" -j"$jobs" --target quillet quillet-bookmarks list_bench startup_bench \
+  editor_bench >/dev/null
 
 report="$build/benchmarks.md"
 quillet="$build/win/src/main_dialog/quillet.exe"
@@ -65,9 +68,15 @@ quillet="$build/win/src/main_dialog/quillet.exe"
   "$root/scripts/with-wine.sh" "$build/win" \
     wine "$build/win/bench/editor_bench.exe" "${big_lists[@]}" | tr -d '\r'
   echo
-  echo "### Program file"
+  echo "### Importing and exporting bookmarks (native, quillet-bookmarks)"
   echo
-  size=$(stat -c %s "$quillet")
-  echo "quillet.exe (Release): $size bytes = $((size / 1024)) KiB"
+  "$build/native/bench/bookmarks_scaling" "${sizes[@]}"
+  echo
+  echo "### Program files"
+  echo
+  for program in "$quillet" "$build/win/src/bookmarks/quillet-bookmarks.exe"; do
+    size=$(stat -c %s "$program")
+    echo "$(basename "$program") (Release): $size bytes = $((size / 1024)) KiB"
+  done
 } | tee "$report"
 echo "report written to $report" >&2

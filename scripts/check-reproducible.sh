@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Usage: scripts/check-reproducible.sh [WORK_FOLDER]
-# Proves that the Windows program and its packages are reproducible: builds the Release
-# quillet.exe, the installer, the portable zip and SHA256SUMS twice from this source tree and
-# compares them byte for byte. The second build reads the source through another path (a
-# symbolic link), builds in a folder of another name and length, starts after the first has
-# ended, and runs with another time zone and file-creation mask, so that build paths, build
-# times, the time zone and file modes would all show up as differences.
+# Proves that the Windows programs and their packages are reproducible: builds the Release
+# quillet.exe and quillet-bookmarks.exe, the installer, the portable zip and SHA256SUMS twice
+# from this source tree and compares them byte for byte. The second build reads the source
+# through another path (a symbolic link), builds in a folder of another name and length, starts
+# after the first has ended, and runs with another time zone and file-creation mask, so that
+# build paths, build times, the time zone and file modes would all show up as differences.
 # Also checks that the packages are named after the project's version and that SHA256SUMS
 # matches them. WORK_FOLDER (default: build/reproducible, that is $QUILLET_BUILD/reproducible)
 # holds the two build folders; both are made afresh. Exits 0 when everything is identical.
@@ -46,8 +46,8 @@ for folder in "$first" "$second"; do
   (cd "$folder/dist" && sha256sum --quiet -c SHA256SUMS) || failed=1
 done
 
-for file in src/main_dialog/quillet.exe dist/quillet-$version-setup.exe \
-  dist/quillet-$version-portable.zip dist/SHA256SUMS; do
+for file in src/main_dialog/quillet.exe src/bookmarks/quillet-bookmarks.exe \
+  dist/quillet-$version-setup.exe dist/quillet-$version-portable.zip dist/SHA256SUMS; do
   if cmp -s "$first/$file" "$second/$file"; then
     echo "identical: $file  $(sha256sum <"$first/$file" | cut -d' ' -f1)"
   else

@@ -20,10 +20,9 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${QUILLET_BUILD:-$root/build}
-home=${QUILLET_HOME:-${XDG_DATA_HOME:-$HOME/.local/share}/quillet}
-list="$home/myQuillet.txt"
 # The main dialog's caption as a pattern for xdotool: whatever version follows the text.
 caption="Quillet - ver [0-9.]*"
+source "$root/scripts/user-list.sh"
 source "$root/scripts/wine-prefix.sh"
 source "$root/scripts/private-display.sh"
 
@@ -35,28 +34,12 @@ refresh_program() {
   mv -f "$home/quillet.exe.new" "$home/quillet.exe"
 }
 
-# A name for keeping the current list that no file has yet.
-backup_name() {
-  local stamp candidate n=1
-  stamp=$(date +%Y%m%d-%H%M%S)
-  candidate="$home/myQuillet-$stamp.txt"
-  while [ -e "$candidate" ]; do
-    n=$((n + 1))
-    candidate="$home/myQuillet-$stamp-$n.txt"
-  done
-  echo "$candidate"
-}
-
 # Makes LIST_FILE the list; a different list already there is kept as a dated backup first.
 use_list_file() {
-  local source=$1 backup
+  local source=$1
   if [ -f "$list" ] && cmp -s "$source" "$list"; then return; fi
-  if [ -e "$list" ]; then
-    backup=$(backup_name)
-    cp -p "$list" "$backup"
-    cmp -s "$list" "$backup" || { echo "run: could not keep $list as $backup" >&2; exit 1; }
-    echo "run: your previous list was kept as $backup"
-  fi
+  keep_list run
+  if [ -n "$kept" ]; then echo "run: your previous list was kept as $kept"; fi
   cp "$source" "$list.new"
   mv -f "$list.new" "$list"
   echo "run: $source copied to $list; Quillet saves your edits there, not to $source"

@@ -76,15 +76,15 @@ std::string UnixPathOf(const std::wstring& windowsPath) {
 // --- The process --------------------------------------------------------------------------
 
 bool StartQuillet(const std::wstring& programPath, const std::wstring& arguments,
-                  QuilletProcess& started) {
+                  QuilletProcess& started, DWORD creationFlags) {
   std::wstring commandLine = L"\"" + programPath + L"\"";
   if (!arguments.empty()) commandLine += L" " + arguments;
   std::wstring folder = programPath.substr(0, programPath.rfind(L'\\') + 1);
   STARTUPINFOW startup = {};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION info = {};
-  if (!CreateProcessW(programPath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      folder.c_str(), &startup, &info)) {
+  if (!CreateProcessW(programPath.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
+                      creationFlags, nullptr, folder.c_str(), &startup, &info)) {
     return false;
   }
   CloseHandle(info.hThread);

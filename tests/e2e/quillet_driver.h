@@ -38,9 +38,10 @@ std::string UnixPathOf(const std::wstring& windowsPath);
 
 // --- The process --------------------------------------------------------------------------
 
-// Starts the program file with the arguments, in its own folder as working folder.
+// Starts the program file with the arguments, in its own folder as working folder, with the
+// process creation flags given (CREATE_NEW_CONSOLE: as Explorer starts a console program).
 bool StartQuillet(const std::wstring& programPath, const std::wstring& arguments,
-                  QuilletProcess& started);
+                  QuilletProcess& started, DWORD creationFlags = 0);
 // Waits until the process has ended; its exit code goes to exitCode.
 bool WaitForExit(const QuilletProcess& quillet, DWORD& exitCode,
                  DWORD timeoutMs = kDriverTimeoutMs);

@@ -1,4 +1,4 @@
-// What a silent install leaves on the machine: the program in the 32-bit Program Files folder,
+// What a silent install leaves on the machine: the programs in the 32-bit Program Files folder,
 // an empty data folder in ProgramData, a Start-menu shortcut for all users and the uninstall
 // entry that Windows' "Apps" list reads.
 #include <windows.h>
@@ -11,8 +11,9 @@
 
 namespace {
 
-TEST(InstalledLayout, ProgramAndUninstallerLieInTheInstallFolder) {
+TEST(InstalledLayout, ProgramsAndUninstallerLieInTheInstallFolder) {
   EXPECT_TRUE(FileExists(InstallFolder() + L"quillet.exe"));
+  EXPECT_TRUE(FileExists(InstallFolder() + L"quillet-bookmarks.exe"));
   EXPECT_TRUE(FileExists(InstallFolder() + L"uninstall.exe"));
 }
 

@@ -98,6 +98,8 @@ TEST_F(VersionResource, FixedPartSpellsTheProjectVersionOfAnApplication) {
 
 TEST_F(VersionResource, StringTableOfTheListedTranslationHoldsTheProductFields) {
   const std::wstring table = StringTablePath(block_);
+  const std::wstring path = QuilletExePath();
+  const std::wstring fileName = path.substr(path.find_last_of(L"\\/") + 1);
   struct Field {
     const wchar_t* name;
     const wchar_t* value;
@@ -107,7 +109,7 @@ TEST_F(VersionResource, StringTableOfTheListedTranslationHoldsTheProductFields) 
       {L"CompanyName", L"Brelmont"},
       {L"FileVersion", L"" QUILLET_VERSION_TEXT},
       {L"ProductVersion", L"" QUILLET_VERSION_TEXT},
-      {L"OriginalFilename", L"quillet.exe"},
+      {L"OriginalFilename", fileName.c_str()},
   };
   for (const Field& field : fields)
     EXPECT_EQ(field.value, QueryVersionText(block_, table + field.name)) << "field " << field.name;

@@ -7,7 +7,9 @@
 #      list byte for byte as a dated backup and says so;
 #   3. with a display, "ShowIt" (Enter) goes through Wine's browser launcher to xdg-open;
 #   4. with the build folder gone (a new, empty one), the next run uses the same list;
-#   5. SUITE_COMMAND leaves the run prefix's browser setting as it was: the default one.
+#   5. SUITE_COMMAND leaves the run prefix's browser setting as it was: the default one;
+#   6. scripts/import.sh keeps the list as run.sh does and merges a bookmark export into it, and
+#      keeps no copy when the file is no export.
 # Exits non-zero when SUITE_COMMAND fails or any check fails.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -21,6 +23,7 @@ export QUILLET_BUILD="$build" QUILLET_SHOT="$scratch/shot.png"
 unset QUILLET_HOME WINEPREFIX
 mkdir -p "$HOME" "$scratch/bin"
 quillet_home="$XDG_DATA_HOME/quillet"
+list_file="$quillet_home/myQuillet.txt"
 prefix="$quillet_home/wineprefix"
 run_pid=""
 
@@ -108,6 +111,22 @@ run_headless
 cmp -s "$scratch/second.txt" "$quillet_home/myQuillet.txt" || fail "the list was lost"
 grep -qF "list is $quillet_home/myQuillet.txt" "$scratch/out" || fail "the run used another list"
 [ "$(backups)" = "$backup" ] || fail "backups changed: $(backups)"
+
+echo "-- import.sh keeps the list, then merges a bookmark export into it"
+printf '<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<DL><p>\n<DT><A HREF="http://second.example">S</A>\n<DT><A HREF="https://third.example/">Third</A>\n</DL><p>\n' >"$scratch/bookmarks.html"
+QUILLET_BUILD="$build" bash "$root/scripts/import.sh" "$scratch/bookmarks.html" >"$scratch/out" 2>&1 ||
+  { cat "$scratch/out" >&2; fail "import.sh failed"; }
+kept=$(backups | grep -vxF "$backup" || true)
+cmp -s "$scratch/second.txt" "$kept" || fail "import.sh did not keep the list byte for byte: $kept"
+grep -qF "kept as $kept" "$scratch/out" || fail "import.sh did not name the copy"
+grep -qF "1 website added, 1 already in the list" "$scratch/out" || fail "no summary: $(cat "$scratch/out")"
+printf 'http://second.example, Second\r\nhttps://third.example/, Third\r\n' >"$scratch/merged.txt"
+cmp -s "$scratch/merged.txt" "$list_file" || fail "the export was not merged into the list"
+status=0
+QUILLET_BUILD="$build" bash "$root/scripts/import.sh" "$scratch/second.txt" >"$scratch/out" 2>&1 || status=$?
+[ "$status" = 1 ] || fail "import.sh of a list, no export, ended with $status"
+[ "$(backups | grep -c .)" = 2 ] || fail "a copy was kept of a list that did not change: $(backups)"
+cmp -s "$scratch/merged.txt" "$list_file" || fail "a file that is no export changed the list"
 
 echo "-- the Windows suite leaves the run prefix's browser setting alone"
 before=$(browser_setting)

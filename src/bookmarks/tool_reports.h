@@ -1,0 +1,38 @@
+// The texts quillet-bookmarks reports: the one-line summaries, the help and the errors.
+// Portable.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "bookmarks/bookmark_export.h"
+#include "bookmarks/tool_platform.h"
+
+struct ImportCounts {
+  int32_t added = 0;
+  int32_t alreadyInList = 0;
+  int32_t notWebAddress = 0;
+  int32_t noAddress = 0;
+  int32_t unfit = 0;
+  bool newList = false;  // the list was missing and has been made
+};
+
+// "Imported B into L: 3 websites added, 1 already in the list, 2 skipped (2 not http or
+// https)."
+std::string ImportSummary(const std::string& exportPath, const std::string& listPath,
+                          const ImportCounts& counts);
+// "Exported L to B: 3 bookmarks written, 0 skipped."
+std::string ExportSummary(const std::string& listPath, const std::string& htmlPath,
+                          const ExportedBookmarks& exported);
+
+// Why a file could not be read, as a sentence naming it.
+std::string NotReadText(const std::string& path, FileReading reading);
+// Why a file could not be written, as a sentence naming it.
+std::string NotWrittenText(const std::string& path, FileWriting writing);
+
+// The help of --help.
+std::string HelpText();
+// The short usage that follows a usage error.
+std::string UsageText();
+// What the program says when it is started from Explorer with no file dropped on it.
+std::string DropHintText();
