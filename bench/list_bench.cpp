@@ -50,13 +50,11 @@ int32_t IgnoreMessages(HWND, UINT, WPARAM, LPARAM) {
   return 0;
 }
 
-// The program's main dialog, shown, with the main list handles set as its initialisation sets
-// them.
+// The program's main dialog, shown, with its main list attached as its initialisation does.
 void OpenMainDialog() {
   HWND dialog = CreateMainDialog();
   ShowModeless(dialog, IgnoreMessages);
-  gMainList.list = ControlHandle(dialog, kMainListId);
-  gMainList.deviceContext = GetDC(gMainList.list);
+  AttachMainList(dialog);
   PumpMessages();
 }
 

@@ -59,8 +59,8 @@ std::vector<Website> WebsitesOf(const BookmarkExport& found, ImportCounts& count
 bool ReadExportWebsites(const std::string& exportPath, std::vector<Website>& websites,
                         ImportCounts& counts, std::string& problem) {
   std::string bytes;
-  FileReading reading = ReadFileBytes(exportPath, bytes);
-  if (reading != FileReading::kRead) {
+  FileReadStatus reading = ReadFileBytes(exportPath, bytes);
+  if (reading != FileReadStatus::kRead) {
     problem = NotReadText(exportPath, reading);
     return false;
   }
@@ -130,18 +130,18 @@ ToolOutcome ImportBookmarks(const std::string& exportPath, const std::string& li
     return BadInput(problem + kNothingWritten);
   }
   std::string listBytes;
-  FileReading reading = ReadFileBytes(listPath, listBytes);
-  if (reading == FileReading::kUnreadable)
+  FileReadStatus reading = ReadFileBytes(listPath, listBytes);
+  if (reading == FileReadStatus::kUnreadable)
     return BadInput(NotReadText(listPath, reading) + kLeftAlone);
-  counts.newList = reading == FileReading::kMissing;
+  counts.newList = reading == FileReadStatus::kMissing;
   MergedList merged = MergeWebsites(listBytes, websites, ListCodePage());
   if (!merged.exact) {
     return BadInput(listPath + " holds characters that Quillet cannot keep as they are, so it " +
                     "never saves over it." + kLeftAlone);
   }
   if (counts.newList || merged.added > 0) {
-    FileWriting writing = ReplaceFileBytes(listPath, merged.bytes);
-    if (writing != FileWriting::kWritten) return BadInput(NotWrittenText(listPath, writing));
+    FileWriteStatus writing = ReplaceFileBytes(listPath, merged.bytes);
+    if (writing != FileWriteStatus::kWritten) return BadInput(NotWrittenText(listPath, writing));
   }
   counts.added = merged.added;
   counts.alreadyInList = merged.alreadyInList;
@@ -158,8 +158,8 @@ ToolOutcome ExportList(const std::string& listPath, const std::string& htmlPath)
                     kNothingWritten);
   }
   std::string bytes;
-  FileReading reading = ReadFileBytes(listPath, bytes);
-  if (reading != FileReading::kRead)
+  FileReadStatus reading = ReadFileBytes(listPath, bytes);
+  if (reading != FileReadStatus::kRead)
     return BadInput(NotReadText(listPath, reading) + kNothingWritten);
   LoadedList list = LoadedListOf(std::move(bytes), ListCodePage());
   if (!list.exact) {
@@ -167,8 +167,8 @@ ToolOutcome ExportList(const std::string& listPath, const std::string& htmlPath)
                     kNothingWritten);
   }
   ExportedBookmarks exported = BookmarkFileOfEntries(list.entries);
-  FileWriting writing = ReplaceFileBytes(htmlPath, exported.html);
-  if (writing != FileWriting::kWritten) return BadInput(NotWrittenText(htmlPath, writing));
+  FileWriteStatus writing = ReplaceFileBytes(htmlPath, exported.html);
+  if (writing != FileWriteStatus::kWritten) return BadInput(NotWrittenText(htmlPath, writing));
   return Done(ExportSummary(listPath, htmlPath, exported));
 }
 

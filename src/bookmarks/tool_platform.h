@@ -6,27 +6,15 @@
 #include <string>
 #include <string_view>
 
+#include "list/file_status.h"
 #include "list/list_file_form.h"
 
-enum class FileReading {
-  kRead,
-  kMissing,     // no file of that name (a folder counts as none)
-  kUnreadable,  // it exists but could not be read to its end
-};
-
 // Reads the whole file into bytes. Throws std::bad_alloc when it does not fit in memory.
-FileReading ReadFileBytes(const std::string& path, std::string& bytes);
-
-enum class FileWriting {
-  kWritten,
-  kReadOnly,  // the file is marked read-only; it was not touched
-  kFolder,    // a folder has that name
-  kFailed,    // it could not be written; the file that was there is unchanged
-};
+FileReadStatus ReadFileBytes(const std::string& path, std::string& bytes);
 
 // Writes the bytes to a new file beside the target and moves that over the target once it is
 // complete, as Quillet saves: whatever fails, the target keeps what it held.
-FileWriting ReplaceFileBytes(const std::string& path, std::string_view bytes);
+FileWriteStatus ReplaceFileBytes(const std::string& path, std::string_view bytes);
 
 // True when a file or folder has that name.
 bool PathExists(const std::string& path);

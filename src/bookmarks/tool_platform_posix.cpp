@@ -61,37 +61,37 @@ int CreateFileBeside(const std::string& target, mode_t mode, std::string& create
 
 }  // namespace
 
-FileReading ReadFileBytes(const std::string& path, std::string& bytes) {
+FileReadStatus ReadFileBytes(const std::string& path, std::string& bytes) {
   bytes.clear();
   struct stat status;
   if (stat(path.c_str(), &status) != 0) {
-    return errno == ENOENT || errno == ENOTDIR ? FileReading::kMissing : FileReading::kUnreadable;
+    return errno == ENOENT || errno == ENOTDIR ? FileReadStatus::kMissing : FileReadStatus::kUnreadable;
   }
-  if (S_ISDIR(status.st_mode)) return FileReading::kMissing;
+  if (S_ISDIR(status.st_mode)) return FileReadStatus::kMissing;
   int file = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (file < 0) return FileReading::kUnreadable;
+  if (file < 0) return FileReadStatus::kUnreadable;
   bool complete = ReadAll(file, bytes);
   close(file);
   if (!complete) bytes.clear();
-  return complete ? FileReading::kRead : FileReading::kUnreadable;
+  return complete ? FileReadStatus::kRead : FileReadStatus::kUnreadable;
 }
 
-FileWriting ReplaceFileBytes(const std::string& path, std::string_view bytes) {
+FileWriteStatus ReplaceFileBytes(const std::string& path, std::string_view bytes) {
   struct stat status;
   const bool replacing = stat(path.c_str(), &status) == 0;
-  if (replacing && S_ISDIR(status.st_mode)) return FileWriting::kFolder;
+  if (replacing && S_ISDIR(status.st_mode)) return FileWriteStatus::kFolder;
   // Checked here, not left to the system: root may write over a read-only file.
-  if (replacing && (status.st_mode & 0222) == 0) return FileWriting::kReadOnly;
+  if (replacing && (status.st_mode & 0222) == 0) return FileWriteStatus::kReadOnly;
   std::string written;
   int file = CreateFileBeside(path, 0666, written);  // a new list: 0666 less the umask
-  if (file < 0) return FileWriting::kFailed;
+  if (file < 0) return FileWriteStatus::kFailed;
   bool complete = WriteAll(file, bytes) && fsync(file) == 0;
   // A replaced list keeps its permissions.
   if (complete && replacing) complete = fchmod(file, status.st_mode & 07777) == 0;
   complete = close(file) == 0 && complete;
-  if (complete && rename(written.c_str(), path.c_str()) == 0) return FileWriting::kWritten;
+  if (complete && rename(written.c_str(), path.c_str()) == 0) return FileWriteStatus::kWritten;
   unlink(written.c_str());
-  return FileWriting::kFailed;
+  return FileWriteStatus::kFailed;
 }
 
 bool PathExists(const std::string& path) {

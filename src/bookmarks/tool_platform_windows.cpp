@@ -6,30 +6,14 @@
 #include "list/code_page_text.h"
 #include "list/list_file_access.h"
 
-FileReading ReadFileBytes(const std::string& path, std::string& bytes) {
+FileReadStatus ReadFileBytes(const std::string& path, std::string& bytes) {
   FileRead read = ReadWholeFile(path);
   bytes = std::move(read.bytes);
-  switch (read.status) {
-    case FileReadStatus::kRead:
-      return FileReading::kRead;
-    case FileReadStatus::kMissing:
-      return FileReading::kMissing;
-    default:
-      return FileReading::kUnreadable;
-  }
+  return read.status;
 }
 
-FileWriting ReplaceFileBytes(const std::string& path, std::string_view bytes) {
-  switch (ReplaceWholeFile(path, bytes)) {
-    case FileWriteStatus::kWritten:
-      return FileWriting::kWritten;
-    case FileWriteStatus::kReadOnly:
-      return FileWriting::kReadOnly;
-    case FileWriteStatus::kFolder:
-      return FileWriting::kFolder;
-    default:
-      return FileWriting::kFailed;
-  }
+FileWriteStatus ReplaceFileBytes(const std::string& path, std::string_view bytes) {
+  return ReplaceWholeFile(path, bytes);
 }
 
 bool PathExists(const std::string& path) {

@@ -44,16 +44,16 @@ std::string ExportSummary(const std::string& listPath, const std::string& htmlPa
          Reasons({{exported.notWebAddress, "not http, https or www."}}) + ".";
 }
 
-std::string NotReadText(const std::string& path, FileReading reading) {
-  if (reading == FileReading::kMissing) return "There is no file " + path + ".";
+std::string NotReadText(const std::string& path, FileReadStatus reading) {
+  if (reading == FileReadStatus::kMissing) return "There is no file " + path + ".";
   return path + " could not be read.";
 }
 
-std::string NotWrittenText(const std::string& path, FileWriting writing) {
+std::string NotWrittenText(const std::string& path, FileWriteStatus writing) {
   switch (writing) {
-    case FileWriting::kReadOnly:
+    case FileWriteStatus::kReadOnly:
       return path + " is read-only; it was left as it was.";
-    case FileWriting::kFolder:
+    case FileWriteStatus::kFolder:
       return "A folder is named " + path + "; nothing was written.";
     default:
       return path + " could not be written (no such folder, no room or no permission); " +

@@ -26,9 +26,9 @@ std::string ExportSummary(const std::string& listPath, const std::string& htmlPa
                           const ExportedBookmarks& exported);
 
 // Why a file could not be read, as a sentence naming it.
-std::string NotReadText(const std::string& path, FileReading reading);
+std::string NotReadText(const std::string& path, FileReadStatus reading);
 // Why a file could not be written, as a sentence naming it.
-std::string NotWrittenText(const std::string& path, FileWriting writing);
+std::string NotWrittenText(const std::string& path, FileWriteStatus writing);
 
 // The help of --help.
 std::string HelpText();

@@ -7,12 +7,7 @@
 #include <string_view>
 
 #include "list/file_stamp.h"
-
-enum class FileReadStatus {
-  kRead,        // bytes holds the whole file
-  kMissing,     // no file of that name (a folder counts as no file)
-  kUnreadable,  // the file exists but could not be opened or read to its end
-};
+#include "list/file_status.h"
 
 struct FileRead {
   FileReadStatus status = FileReadStatus::kMissing;
@@ -27,13 +22,6 @@ FileRead ReadWholeFile(const std::string& path);
 // The file as it is now. Its bytes are read and hashed, piece by piece, only when its size is
 // sizeToHash: a file of another size differs whatever its bytes are.
 FileStamp CurrentFileStamp(const std::string& path, uint64_t sizeToHash);
-
-enum class FileWriteStatus {
-  kWritten,   // the file now holds exactly the bytes
-  kReadOnly,  // the file has the read-only attribute; it was not touched
-  kFolder,    // a folder has that name; it was not touched
-  kFailed,    // creating, writing or moving into place failed; the old file is unchanged
-};
 
 // Writes the bytes to a new file beside the target and moves it over the target. Whatever
 // fails, the target keeps its old content and no new file is left behind.
