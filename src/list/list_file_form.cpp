@@ -111,11 +111,17 @@ bool EncodeText(std::string_view text, TextEncoding encoding, const CodePageConv
   return true;
 }
 
-bool EncodeListFile(std::string_view text, ListFileForm form, const CodePageConversion& codePage,
+bool EncodeListFile(std::string text, ListFileForm form, const CodePageConversion& codePage,
                     std::string& bytes) {
-  std::string_view mark = ByteOrderMark(form.encoding);
-  bool fits = EncodeText(text, form.encoding, codePage, bytes);
-  bytes.insert(0, mark);
+  bool converted = IsUtf16(form.encoding) ||
+                   (form.encoding == TextEncoding::kCodePage && !IsAscii(text));
+  bool fits = true;
+  if (converted) {
+    fits = EncodeText(text, form.encoding, codePage, bytes);
+  } else {
+    bytes = std::move(text);
+  }
+  bytes.insert(0, ByteOrderMark(form.encoding));
   return fits;
 }
 

@@ -62,8 +62,9 @@ bool EncodeText(std::string_view text, TextEncoding encoding, const CodePageConv
                 std::string& bytes);
 
 // The bytes of a whole file of the form holding the text: the form's mark, then the text.
-// The text's line ends are written as they are. False when the text does not fit.
-bool EncodeListFile(std::string_view text, ListFileForm form, const CodePageConversion& codePage,
+// The text's line ends are written as they are. False when the text does not fit. Text that
+// needs no conversion becomes the bytes without a copy.
+bool EncodeListFile(std::string text, ListFileForm form, const CodePageConversion& codePage,
                     std::string& bytes);
 
 // The text with the line ends of the form: for kLf every line break (CR LF, lone CR, lone LF)
