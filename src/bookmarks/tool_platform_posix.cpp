@@ -65,7 +65,8 @@ FileReadStatus ReadFileBytes(const std::string& path, std::string& bytes) {
   bytes.clear();
   struct stat status;
   if (stat(path.c_str(), &status) != 0) {
-    return errno == ENOENT || errno == ENOTDIR ? FileReadStatus::kMissing : FileReadStatus::kUnreadable;
+    return errno == ENOENT || errno == ENOTDIR ? FileReadStatus::kMissing
+                                               : FileReadStatus::kUnreadable;
   }
   if (S_ISDIR(status.st_mode)) return FileReadStatus::kMissing;
   int file = open(path.c_str(), O_RDONLY | O_CLOEXEC);

@@ -113,8 +113,8 @@ bool EncodeText(std::string_view text, TextEncoding encoding, const CodePageConv
 
 bool EncodeListFile(std::string text, ListFileForm form, const CodePageConversion& codePage,
                     std::string& bytes) {
-  bool converted = IsUtf16(form.encoding) ||
-                   (form.encoding == TextEncoding::kCodePage && !IsAscii(text));
+  bool converted =
+      IsUtf16(form.encoding) || (form.encoding == TextEncoding::kCodePage && !IsAscii(text));
   bool fits = true;
   if (converted) {
     fits = EncodeText(text, form.encoding, codePage, bytes);

@@ -88,7 +88,8 @@ SaveResult WriteListText(SaveEncoding encoding) {
   std::string text = WithLineEnds(ListFileBytes(gWebsiteList.listText), form.lineEnds);
   std::string bytes;
   // Never written with stand-ins for characters: that would lose what the user typed.
-  if (!EncodeListFile(std::move(text), form, SystemCodePage(), bytes)) return SaveResult::kDoesNotFit;
+  if (!EncodeListFile(std::move(text), form, SystemCodePage(), bytes))
+    return SaveResult::kDoesNotFit;
   return ResultOfWrite(ReplaceWholeFile(gWebsiteList.listFilePath, bytes));
 }
 

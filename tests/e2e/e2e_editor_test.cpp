@@ -11,7 +11,6 @@
 
 namespace {
 
-
 LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
   return SendWithTimeout(window, message, wParam, lParam);
 }

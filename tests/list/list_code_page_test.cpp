@@ -39,14 +39,13 @@ TEST_F(ShiftJisList, IsShownAsItsCharactersAndSavedByteForByte) {
   NoticeWatcher watcher;
   ASSERT_EQ(Load(list_), LoadOutcome::kLoaded);
   EXPECT_TRUE(watcher.Notices().empty());
-  EXPECT_EQ(ItemTexts(), (std::vector<std::string>{std::string(kSoftUtf8) + "\\" + kDisplayUtf8,
-                                                   kDisplayUtf8}));
+  EXPECT_EQ(ItemTexts(),
+            (std::vector<std::string>{std::string(kSoftUtf8) + "\\" + kDisplayUtf8, kDisplayUtf8}));
   EXPECT_EQ(EntryUrl(gWebsiteList, 2), std::string("http://a.example/") + kDisplayUtf8);
 
   // The same list, edited in the editor's order, is written in the code page again.
-  const std::string edited = std::string("http://a.example/") + kDisplayUtf8 + ", " +
-                             kDisplayUtf8 + "\r\nhttp://b.example, " + kSoftUtf8 + "\\" +
-                             kDisplayUtf8 + "\r\n";
+  const std::string edited = std::string("http://a.example/") + kDisplayUtf8 + ", " + kDisplayUtf8 +
+                             "\r\nhttp://b.example, " + kSoftUtf8 + "\\" + kDisplayUtf8 + "\r\n";
   EXPECT_EQ(FirstLineListFileCannotHold(edited), 0);
   EXPECT_TRUE(SaveEditedText(edited, 1));
   EXPECT_EQ(FileBytes(list_), std::string("http://a.example/") + kDisplaySjis + ", " +
