@@ -39,7 +39,7 @@ TEST(ListBox, PositionsCountFromOneAndAddReturnsTheSortedPlace) {
   EXPECT_EQ(ListSelected(host.window, kListId), 0);
 }
 
-TEST(ListBox, ItemTextCrossesTheAnsiCodePage) {
+TEST(ListBox, ItemTextCrossesAsUtf8) {
   ListHost host;
   ListAddItem(host.window, kListId, "caf\xC3\xA9");  // e acute in UTF-8
   EXPECT_EQ(ListItemText(host.window, kListId, 1), "caf\xC3\xA9");

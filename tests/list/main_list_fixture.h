@@ -21,7 +21,7 @@ class MainListTest : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
 
-  // Full ANSI path of a name inside the temporary folder.
+  // Full path (UTF-8) of a name inside the temporary folder.
   std::string PathOf(const std::string& name) const;
   void WriteFileBytes(const std::string& name, std::string_view bytes) const;
   std::string FileBytes(const std::string& name) const;

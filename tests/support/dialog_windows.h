@@ -46,7 +46,7 @@ bool IsNotice(HWND window);
 // The owner's open notices, oldest first.
 std::vector<HWND> OpenNotices(WindowOwner owner);
 
-// The window's text (caption of a top-level window, text of a control), in the ANSI code page.
+// The window's text (caption of a top-level window, text of a control), in UTF-8.
 std::string WindowText(HWND window);
 // The length of the window's text in UTF-16 units (WM_GETTEXTLENGTH); -1 when it did not answer.
 int TextLength(HWND window);
