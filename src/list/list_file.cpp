@@ -19,7 +19,8 @@
 
 namespace {
 
-// Room after the widest text, so that its last character is not flush with the edge.
+// Room after the widest text, so that its last character is not flush with the edge; layout
+// pixels, while the measured widths and the extent are the list's device pixels.
 constexpr int kScrollWidthMargin = 8;
 
 void ShowLoadNotice(const std::string& text) {
@@ -95,7 +96,8 @@ LoadOutcome ShowInstalledList(const std::string& path, MainListDrawingPause& pau
   const bool exact = !gWebsiteList.listFileInexact;
   FilledList filled = FillMainList(gWebsiteList.entries, entryCount, gWebsiteList.currentPosition);
   if (entryCount > 0) {
-    ListSetScrollWidth(gMainList.dialog, kMainListId, filled.widest + kScrollWidthMargin);
+    int margin = ScaleForWindow(gMainList.list, kScrollWidthMargin);
+    ListSetScrollWidth(gMainList.dialog, kMainListId, filled.widest + margin);
     SelectLoadedPosition(PositionToSelect(entryCount, filled.soughtPosition));
   }
   pause.End();
