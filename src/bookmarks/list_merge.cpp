@@ -13,23 +13,6 @@ namespace {
 
 using UrlSet = std::unordered_set<std::string_view>;
 
-bool IsUtf16(TextEncoding encoding) {
-  return encoding == TextEncoding::kUtf16LittleEndian || encoding == TextEncoding::kUtf16BigEndian;
-}
-
-// Where the file's readable text ends in its bytes: at its end-of-file mark, or its end.
-size_t ReadableEnd(std::string_view bytes, TextEncoding encoding) {
-  size_t markSize = ByteOrderMark(encoding).size();
-  if (!IsUtf16(encoding)) return markSize + ReadableBytes(bytes.substr(markSize)).size();
-  const bool highFirst = encoding == TextEncoding::kUtf16BigEndian;
-  for (size_t at = markSize; at + 1 < bytes.size(); at += 2) {
-    char high = bytes[highFirst ? at : at + 1];
-    char low = bytes[highFirst ? at + 1 : at];
-    if (high == 0 && low == kEndOfFileMark) return at;
-  }
-  return bytes.size();
-}
-
 // CR LF and a lone CR end a line in every list; LF alone only in a list of LF line ends.
 bool EndsWithLineEnd(std::string_view text, LineEnds lineEnds) {
   bool crLf = text.size() > 1 && text.substr(text.size() - 2) == "\r\n";
@@ -87,7 +70,7 @@ MergedList MergeWebsites(const std::string& listBytes, const std::vector<Website
     ++merged.added;
   }
   if (merged.added == 0) added.clear();
-  const size_t insertAt = ReadableEnd(listBytes, list.form.encoding);
+  const size_t insertAt = ReadableEndOfFile(listBytes, list.form.encoding);
   merged.bytes.reserve(listBytes.size() + added.size());
   merged.bytes.append(listBytes, 0, insertAt).append(added).append(listBytes, insertAt);
   return merged;

@@ -17,10 +17,6 @@ bool StartsWith(std::string_view bytes, std::string_view start) {
   return bytes.substr(0, start.size()) == start;
 }
 
-bool IsUtf16(TextEncoding encoding) {
-  return encoding == TextEncoding::kUtf16LittleEndian || encoding == TextEncoding::kUtf16BigEndian;
-}
-
 ByteOrder ByteOrderOf(TextEncoding encoding) {
   return encoding == TextEncoding::kUtf16BigEndian ? ByteOrder::kBigEndian
                                                    : ByteOrder::kLittleEndian;
@@ -53,7 +49,7 @@ bool HasUtf32Mark(TextEncoding encoding, std::string_view body) {
 bool DecodeEightBitText(std::string fileBytes, TextEncoding encoding,
                         const CodePageConversion& codePage, std::string& text) {
   size_t markSize = ByteOrderMark(encoding).size();
-  size_t readableSize = ReadableBytes(std::string_view(fileBytes).substr(markSize)).size();
+  size_t readableSize = ReadableEndOfFile(fileBytes, encoding) - markSize;
   std::string_view readable = std::string_view(fileBytes).substr(markSize, readableSize);
   bool unchanged = encoding == TextEncoding::kUtf8 ||
                    (encoding == TextEncoding::kCodePage && IsAscii(readable)) ||
@@ -81,6 +77,22 @@ std::string_view ByteOrderMark(TextEncoding encoding) {
     default:
       return {};
   }
+}
+
+bool IsUtf16(TextEncoding encoding) {
+  return encoding == TextEncoding::kUtf16LittleEndian || encoding == TextEncoding::kUtf16BigEndian;
+}
+
+size_t ReadableEndOfFile(std::string_view fileBytes, TextEncoding encoding) {
+  size_t markSize = ByteOrderMark(encoding).size();
+  if (!IsUtf16(encoding)) return markSize + ReadableBytes(fileBytes.substr(markSize)).size();
+  const bool highFirst = encoding == TextEncoding::kUtf16BigEndian;
+  for (size_t at = markSize; at + 1 < fileBytes.size(); at += 2) {
+    char high = fileBytes[highFirst ? at : at + 1];
+    char low = fileBytes[highFirst ? at + 1 : at];
+    if (high == 0 && low == kEndOfFileMark) return at;
+  }
+  return fileBytes.size();
 }
 
 DecodedListFile DecodeListFile(std::string fileBytes, const CodePageConversion& codePage) {

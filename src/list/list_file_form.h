@@ -4,6 +4,7 @@
 // own text is UTF-8. Portable: the code page's conversion is handed in by the platform.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -41,6 +42,12 @@ struct CodePageConversion {
 
 // The mark that begins a file of the encoding; empty for kCodePage and kUtf8.
 std::string_view ByteOrderMark(TextEncoding encoding);
+
+bool IsUtf16(TextEncoding encoding);
+
+// Where the readable text of a file of the encoding ends in its bytes: at its end-of-file mark
+// (the byte 0x1A, or the UTF-16 unit U+001A), or at its end. Nothing after it is ever read.
+size_t ReadableEndOfFile(std::string_view fileBytes, TextEncoding encoding);
 
 struct DecodedListFile {
   ListFileForm form;
