@@ -1,13 +1,15 @@
 ; Installer of Quillet, built on Linux with NSIS 3 (makensis):
 ;   makensis -DVERSION=<version, 9.87> -DVERSION_FIELDS=<its four numbers, 9.8.7.0>
 ;            -DQUILLET_EXE=<path of quillet.exe> -DBOOKMARKS_EXE=<path of quillet-bookmarks.exe>
-;            -DOUT_FILE=<path of the setup .exe> quillet.nsi
+;            -DOUT_FILE=<path of the setup .exe> [-DX64] quillet.nsi
+; -DX64 makes a 64-bit installer of the 64-bit programs, for machines that run no 32-bit
+; programs (they test the install there); the product is the 32-bit one.
 ; packaging/CMakeLists.txt passes the project's version. The installer records the times of
 ; the programs and installs the files with them: the same files with the same times give the
 ; same installer, byte for byte.
 ;
 ; Installs quillet.exe into "<Program Files>\Brelmont\myQuillet\" (the 32-bit Program Files
-; folder), with quillet-bookmarks.exe beside it, which turns a browser's bookmark export into a
+; folder; the 64-bit one for the 64-bit programs), with quillet-bookmarks.exe beside it, which turns a browser's bookmark export into a
 ; list and back. From there the program keeps its list in "<ProgramData>\Brelmont\myQuillet\"
 ; instead of its own folder. The program never creates that folder, so the installer does and lets
 ; ordinary users change the list in it. Uninstalling removes only what was installed: the
@@ -15,7 +17,13 @@
 ;
 ; Silent: "setup.exe /S" installs, "uninstall.exe /S" uninstalls.
 
-Unicode true
+!ifdef X64
+  Target amd64-unicode
+  !define PROGRAM_FILES "$PROGRAMFILES64"
+!else
+  Unicode true
+  !define PROGRAM_FILES "$PROGRAMFILES32"
+!endif
 RequestExecutionLevel admin
 SetCompressor /SOLID lzma
 ManifestSupportedOS all
@@ -43,7 +51,7 @@ Name "Quillet ${VERSION}"
 OutFile "${OUT_FILE}"
 ; The program recognises only this folder as its installation folder, so it is not offered
 ; for change (see .onInit).
-InstallDir "$PROGRAMFILES32\Brelmont\myQuillet"
+InstallDir "${PROGRAM_FILES}\Brelmont\myQuillet"
 ShowInstDetails show
 ShowUninstDetails show
 
@@ -95,7 +103,7 @@ Function .onInit
   SetShellVarContext all
   ; Also overrides /D=: from any other folder the program would keep its list next to
   ; itself, where ordinary users cannot write.
-  StrCpy $INSTDIR "$PROGRAMFILES32\Brelmont\myQuillet"
+  StrCpy $INSTDIR "${PROGRAM_FILES}\Brelmont\myQuillet"
   UserInfo::GetAccountType
   Pop $0
   ${If} $0 != "Admin"
@@ -161,7 +169,7 @@ Section "Uninstall"
   ; RMDir without /r removes a folder only when it is empty: nothing that the installer did not
   ; put there is ever deleted, and a saved list keeps its folder.
   RMDir "$INSTDIR"
-  RMDir "$PROGRAMFILES32\Brelmont"
+  RMDir "${PROGRAM_FILES}\Brelmont"
   RMDir "${DATA_DIR}"
   RMDir "$APPDATA\Brelmont"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"

@@ -17,12 +17,14 @@
 #   --quick measures up to 100k entries, with big lists, memory and the editor at 100k and fewer
 #   start-up runs.
 # On a fresh Debian 12 machine (as root) it installs what is missing first. The builds go to
-# $QUILLET_BUILD/native and $QUILLET_BUILD/win (default build/); the report is also written to
+# $QUILLET_BUILD/native and $QUILLET_BUILD/win, or win64 where the 64-bit Windows build runs
+# (scripts/windows-target.sh; the report names the build), default build/; the report is also written to
 # $QUILLET_BUILD/benchmarks.md. Timings follow the load of the machine: run it on a quiet one.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${QUILLET_BUILD:-$root/build}
 jobs=$(nproc)
+source "$root/scripts/windows-target.sh"
 
 sizes=(1000 10000 100000 1000000)
 startup_runs=15
@@ -38,16 +40,16 @@ bash "$root/scripts/install-deps.sh"
 echo "== building" >&2
 cmake -S "$root" -B "$build/native" -DCMAKE_BUILD_TYPE=Release -DQUILLET_BENCH=ON >/dev/null
 cmake --build "$build/native" -j"$jobs" --target core_scaling bookmarks_scaling >/dev/null
-cmake -S "$root" -B "$build/win" -DCMAKE_BUILD_TYPE=Release -DQUILLET_BENCH=ON \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-i686.cmake" >/dev/null
-cmake --build "$build/win" -j"$jobs" --target quillet quillet-bookmarks list_bench startup_bench \
+cmake -S "$root" -B "$build/$win_dir" -DCMAKE_BUILD_TYPE=Release -DQUILLET_BENCH=ON \
+  -DCMAKE_TOOLCHAIN_FILE="$win_toolchain" >/dev/null
+cmake --build "$build/$win_dir" -j"$jobs" --target quillet quillet-bookmarks list_bench startup_bench \
   editor_bench >/dev/null
 
 report="$build/benchmarks.md"
-quillet="$build/win/src/main_dialog/quillet.exe"
+quillet="$build/$win_dir/src/main_dialog/quillet.exe"
 {
   echo "Machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//'),"
-  echo "$(wine --version), $(date -u +%Y-%m-%d)."
+  echo "$(wine --version), $(date -u +%Y-%m-%d); the $win_bits-bit Windows build, since $win_why."
   echo
   echo "### Parsing and normalising (native, portable core)"
   echo
@@ -55,18 +57,18 @@ quillet="$build/win/src/main_dialog/quillet.exe"
   echo
   echo "### Loading, listing and saving on the main dialog (Wine)"
   echo
-  "$root/scripts/with-wine.sh" "$build/win" \
-    wine "$build/win/bench/list_bench.exe" "${sizes[@]}" 2>/dev/null | tr -d '\r'
+  "$root/scripts/with-wine.sh" "$build/$win_dir" \
+    wine "$build/$win_dir/bench/list_bench.exe" "${sizes[@]}" 2>/dev/null | tr -d '\r'
   echo
   echo "### Start-up and memory (Wine, quillet.exe started from outside)"
   echo
-  "$root/scripts/with-wine.sh" "$build/win" \
-    wine "$build/win/bench/startup_bench.exe" "$startup_runs" "${big_lists[@]}" | tr -d '\r'
+  "$root/scripts/with-wine.sh" "$build/$win_dir" \
+    wine "$build/$win_dir/bench/startup_bench.exe" "$startup_runs" "${big_lists[@]}" | tr -d '\r'
   echo
   echo "### Opening the list editor (Wine, quillet.exe driven from outside)"
   echo
-  "$root/scripts/with-wine.sh" "$build/win" \
-    wine "$build/win/bench/editor_bench.exe" "${big_lists[@]}" | tr -d '\r'
+  "$root/scripts/with-wine.sh" "$build/$win_dir" \
+    wine "$build/$win_dir/bench/editor_bench.exe" "${big_lists[@]}" | tr -d '\r'
   echo
   echo "### Importing and exporting bookmarks (native, quillet-bookmarks)"
   echo
@@ -74,7 +76,7 @@ quillet="$build/win/src/main_dialog/quillet.exe"
   echo
   echo "### Program files"
   echo
-  for program in "$quillet" "$build/win/src/bookmarks/quillet-bookmarks.exe"; do
+  for program in "$quillet" "$build/$win_dir/src/bookmarks/quillet-bookmarks.exe"; do
     size=$(stat -c %s "$program")
     echo "$(basename "$program") (Release): $size bytes = $((size / 1024)) KiB"
   done

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Installs what building and testing Quillet needs on a Debian 12 machine:
-# the MinGW-w64 cross compiler, Wine (32- and 64-bit), Xvfb, xdotool, ImageMagick and NSIS,
-# and the Japanese locale, under which Wine gives programs the double-byte code page 932.
-# Does nothing for what is already there.
+# the MinGW-w64 cross compiler, Wine, Xvfb, xdotool, ImageMagick and NSIS, and the Japanese
+# locale, under which Wine gives programs the double-byte code page 932. Wine's 64-bit loader
+# always; its 32-bit one (wine32, an i386 package) only where the machine executes 32-bit
+# programs, since elsewhere it cannot even start. Does nothing for what is already there.
 set -euo pipefail
+source "$(dirname "$0")/windows-target.sh"
 
 need=()
 command -v i686-w64-mingw32-g++-posix >/dev/null || need+=(mingw-w64)
@@ -13,7 +15,10 @@ command -v import >/dev/null || need+=(imagemagick)
 command -v makensis >/dev/null || need+=(nsis)
 command -v zip >/dev/null || need+=(zip)
 command -v clang-format >/dev/null || need+=(clang-format)
-dpkg -s wine32:i386 >/dev/null 2>&1 || need+=(wine wine32:i386 wine64)
+dpkg -s wine64 >/dev/null 2>&1 || need+=(wine wine64)
+if machine_runs_32bit_programs; then
+  dpkg -s wine32:i386 >/dev/null 2>&1 || need+=(wine wine32:i386)
+fi
 # Wine's own fonts, so dialogs render text as they would on Windows.
 dpkg -s fonts-wine >/dev/null 2>&1 || need+=(fonts-wine fonts-liberation)
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Usage: scripts/pictures.sh [--dpi DPI] [FOLDER]
-# Builds quillet.exe and the picture programs of tools/ (build/win, or $QUILLET_BUILD/win) and
+# Builds quillet.exe and the picture programs of tools/ (build/win, or build/win64 for the 64-bit
+# build: scripts/windows-target.sh; or under $QUILLET_BUILD) and
 # makes pictures of the dialogs on a private Xvfb display, in a Wine virtual desktop so that
 # they have their frames and title bars: the main dialog with a list of websites, the dialog
 # layer's showcase, the help box and the list editor. The PNG files go to FOLDER (default:
@@ -10,6 +11,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${QUILLET_BUILD:-$root/build}
+source "$root/scripts/windows-target.sh"
 source "$root/scripts/private-display.sh"  # wait_for_window
 # The main dialog's caption as a pattern for xdotool, whatever its version.
 main_caption="Quillet - ver [0-9.]*"
@@ -118,14 +120,14 @@ if [ "${1:-}" = "--dpi" ]; then
   shift 2
 fi
 bash "$root/scripts/install-deps.sh"
-cmake -S "$root" -B "$build/win" -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-i686.cmake" >/dev/null
-cmake --build "$build/win" -j"$(nproc)" --target quillet layer_showcase dialogs_preview
+cmake -S "$root" -B "$build/$win_dir" -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_TOOLCHAIN_FILE="$win_toolchain" >/dev/null
+cmake --build "$build/$win_dir" -j"$(nproc)" --target quillet layer_showcase dialogs_preview
 folder=${1:-$build/pictures}
 mkdir -p "$folder"
 folder=$(cd "$folder" && pwd)
 # The build's own prefix stays at 96 DPI, as the tests expect; other scales get a prefix of
 # their own (with-wine.sh keeps it in the folder it is given).
-wine_folder=$build/win
-if [ "$dpi" != 96 ]; then wine_folder=$build/win/pictures-scale; fi
-"$root/scripts/with-wine.sh" "$wine_folder" bash "$0" --inside-wine "$build/win" "$folder" "$dpi"
+wine_folder=$build/$win_dir
+if [ "$dpi" != 96 ]; then wine_folder=$build/$win_dir/pictures-scale; fi
+"$root/scripts/with-wine.sh" "$wine_folder" bash "$0" --inside-wine "$build/$win_dir" "$folder" "$dpi"

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Usage: scripts/run.sh [LIST_FILE]
 # Builds the Windows program (build/win, or $QUILLET_BUILD/win), installing what is missing
-# first (scripts/install-deps.sh), and runs Quillet under Wine from its per-user folder:
+# first (scripts/install-deps.sh), and runs Quillet under Wine from its per-user folder. On a
+# machine that cannot execute 32-bit programs (or with QUILLET_WIN64=1) it builds and runs the
+# 64-bit program instead (build/win64), and says so (scripts/windows-target.sh). The folder:
 #   ${QUILLET_HOME:-${XDG_DATA_HOME:-$HOME/.local/share}/quillet}
 # quillet.exe is refreshed there on every run and the list, myQuillet.txt, lives beside it, so
 # the list survives rebuilds and a deleted build folder. The folder also holds the run's own
@@ -22,6 +24,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${QUILLET_BUILD:-$root/build}
 # The main dialog's caption as a pattern for xdotool: whatever version follows the text.
 caption="Quillet - ver [0-9.]*"
+source "$root/scripts/windows-target.sh"
 source "$root/scripts/user-list.sh"
 source "$root/scripts/wine-prefix.sh"
 source "$root/scripts/private-display.sh"
@@ -30,7 +33,7 @@ source "$root/scripts/private-display.sh"
 # by a rename, so a copy that is still running keeps its own file.
 refresh_program() {
   mkdir -p "$home"
-  cp "$build/win/src/main_dialog/quillet.exe" "$home/quillet.exe.new"
+  cp "$build/$win_dir/src/main_dialog/quillet.exe" "$home/quillet.exe.new"
   mv -f "$home/quillet.exe.new" "$home/quillet.exe"
 }
 
@@ -88,9 +91,10 @@ if [ -n "$list_file" ] && [ ! -f "$list_file" ]; then
 fi
 
 bash "$root/scripts/install-deps.sh"
-cmake -S "$root" -B "$build/win" -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-i686.cmake" >/dev/null
-cmake --build "$build/win" -j"$(nproc)" --target quillet
+if [ "$win_bits" = 64 ]; then echo "run: the 64-bit Quillet, since $win_why"; fi
+cmake -S "$root" -B "$build/$win_dir" -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_TOOLCHAIN_FILE="$win_toolchain" >/dev/null
+cmake --build "$build/$win_dir" -j"$(nproc)" --target quillet
 refresh_program
 if [ -n "$list_file" ]; then use_list_file "$list_file"; fi
 echo "run: Quillet's list is $list"

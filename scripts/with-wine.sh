@@ -5,10 +5,12 @@
 # then stops the Wine server and the display again. Exits with COMMAND's status, or 1 when the
 # display died while COMMAND ran (results from a dead display cannot be trusted).
 set -euo pipefail
+source "$(dirname "$0")/windows-target.sh"
 source "$(dirname "$0")/wine-prefix.sh"
 source "$(dirname "$0")/private-display.sh"
 build=$(mkdir -p "$1" && cd "$1" && pwd)
 shift
+follow_windows_build "$build"
 
 start_private_display || exit 1
 export WINEPREFIX="$build/wineprefix"

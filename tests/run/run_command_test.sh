@@ -13,6 +13,7 @@
 # Exits non-zero when SUITE_COMMAND fails or any check fails.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
+source "$root/scripts/windows-target.sh"
 source "$root/scripts/private-display.sh"
 
 build=$(cd "$1" && pwd)
@@ -62,7 +63,7 @@ printf 'http://second.example, Second\r\n' >"$scratch/second.txt"
 echo "-- first run with a list"
 run_headless "$scratch/first.txt"
 cmp -s "$scratch/first.txt" "$quillet_home/myQuillet.txt" || fail "the list is not in $quillet_home"
-cmp -s "$QUILLET_BUILD/win/src/main_dialog/quillet.exe" "$quillet_home/quillet.exe" ||
+cmp -s "$QUILLET_BUILD/$win_dir/src/main_dialog/quillet.exe" "$quillet_home/quillet.exe" ||
   fail "the program is not beside the list"
 [ -s "$QUILLET_SHOT" ] || fail "no screenshot"
 [ -f "$prefix/user.reg" ] || fail "the run has no prefix of its own in $prefix"
@@ -87,7 +88,7 @@ start_private_display
 PATH="$scratch/bin:$PATH" bash "$root/scripts/run.sh" >"$scratch/out" 2>&1 &
 run_pid=$!
 # The caption names the project's version, as the earlier runs configured the build.
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/win/CMakeCache.txt")
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/$win_dir/CMakeCache.txt")
 if ! window=$(wait_for_window "Quillet - ver $version"); then
   cat "$scratch/out" >&2
   fail "the main dialog did not appear on the display"
