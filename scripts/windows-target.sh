@@ -45,7 +45,7 @@ decide_windows_target() {
 # loader anywhere.
 follow_windows_build() {
   local toolchain
-  toolchain=$(sed -n 's/^CMAKE_TOOLCHAIN_FILE:[A-Z]*=//p' "$1/CMakeCache.txt" 2>/dev/null)
+  toolchain=$(sed -n 's/^CMAKE_TOOLCHAIN_FILE:[A-Z]*=//p' "$1/CMakeCache.txt" 2>/dev/null || true)
   case "$toolchain" in
     *x86_64*) export QUILLET_WIN_BITS=64 ;;
     *i686*) export QUILLET_WIN_BITS=32 ;;
