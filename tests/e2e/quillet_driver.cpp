@@ -209,6 +209,24 @@ std::string StatusText(const QuilletProcess& quillet, HWND statusBar, int part) 
   return ToUtf8(text);
 }
 
+std::string CueText(const QuilletProcess& quillet, HWND textBox) {
+  // EM_GETCUEBANNER is not carried across processes either.
+  constexpr size_t kCharacters = 256;
+  void* remote = VirtualAllocEx(quillet.process, nullptr, kCharacters * sizeof(wchar_t), MEM_COMMIT,
+                                PAGE_READWRITE);
+  if (!remote) return {};
+  std::wstring text(kCharacters, L'\0');
+  LRESULT got = SendWithTimeout(textBox, EM_GETCUEBANNER, reinterpret_cast<WPARAM>(remote),
+                                static_cast<LPARAM>(kCharacters));
+  SIZE_T read = 0;
+  if (got == TRUE) {
+    ReadProcessMemory(quillet.process, remote, text.data(), kCharacters * sizeof(wchar_t), &read);
+  }
+  VirtualFreeEx(quillet.process, remote, 0, MEM_RELEASE);
+  text.resize(got == TRUE ? wcsnlen(text.c_str(), kCharacters) : 0);
+  return ToUtf8(text);
+}
+
 bool WaitForStatusText(const QuilletProcess& quillet, HWND statusBar, int part,
                        const std::string& text, DWORD timeoutMs) {
   return WaitUntil([&] { return StatusText(quillet, statusBar, part) == text; }, timeoutMs);
@@ -237,6 +255,21 @@ void ClickListItem(HWND list, int position, bool doubleClick) {
 void PressKey(HWND window, UINT virtualKey) {
   PostKey(window, WM_KEYDOWN, virtualKey, false);
   PostKey(window, WM_KEYUP, virtualKey, true);
+}
+
+// Posted keys carry no state of the modifier keys, which shortcuts read: this one goes through
+// the system's input, to the window in the foreground.
+void PressWithControl(HWND window, UINT virtualKey) {
+  SetForegroundWindow(window);
+  INPUT keys[4] = {};
+  const WORD order[4] = {VK_CONTROL, static_cast<WORD>(virtualKey), static_cast<WORD>(virtualKey),
+                         VK_CONTROL};
+  for (int i = 0; i < 4; ++i) {
+    keys[i].type = INPUT_KEYBOARD;
+    keys[i].ki.wVk = order[i];
+    keys[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+  }
+  SendInput(4, keys, sizeof(INPUT));
 }
 
 void TypeText(HWND window, const std::string& text) {

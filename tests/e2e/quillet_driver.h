@@ -79,6 +79,8 @@ std::vector<std::string> ListItems(HWND list);
 int ListSelection(HWND list);
 // The text of one part (from 1) of a status bar of the process.
 std::string StatusText(const QuilletProcess& quillet, HWND statusBar, int part);
+// The grey cue a text box of the process shows while empty.
+std::string CueText(const QuilletProcess& quillet, HWND textBox);
 // Waits until the status bar part shows exactly this text.
 bool WaitForStatusText(const QuilletProcess& quillet, HWND statusBar, int part,
                        const std::string& text, DWORD timeoutMs = kDriverTimeoutMs);
@@ -91,6 +93,9 @@ void ClickWindow(HWND window);
 void ClickListItem(HWND list, int position, bool doubleClick);
 // Presses and releases a key while the window has the keyboard.
 void PressKey(HWND window, UINT virtualKey);
+// Presses Ctrl and the key through the system's input, the window brought to the foreground
+// first: a shortcut with Ctrl reads the state of the keyboard, which posted keys leave alone.
+void PressWithControl(HWND window, UINT virtualKey);
 // Types text into a window character by character; CR LF is typed as Enter.
 void TypeText(HWND window, const std::string& text);
 // The title bar's close box (the system close command).
