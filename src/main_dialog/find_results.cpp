@@ -55,6 +55,11 @@ void ShowWholeList(int32_t entryToSelect) {
   const std::vector<int32_t>& whole = gMainFind.find.wholeOrder;
   auto found = std::find(whole.begin(), whole.end(), entryToSelect);
   int32_t position = found == whole.end() ? 1 : static_cast<int32_t>(found - whole.begin()) + 1;
+  if (gMainFind.find.matches.size() == whole.size()) {  // the list shows the whole list already
+    if (!whole.empty()) ListSelect(gMainList.dialog, kMainListId, position);
+    gWebsiteList.currentPosition = whole.empty() ? 0 : position;
+    return;
+  }
   try {
     RefillMainList(whole, whole.empty() ? 0 : position);
   } catch (const std::bad_alloc&) {
