@@ -82,10 +82,10 @@ take_main_picture() {
   # The find field open (Ctrl+F), then the matches of a query.
   xdotool key ctrl+f
   sleep 0.5
-  import -window root -crop "$crop" +repage "${shot%.png}-find.png"
+  import -window root -crop "$crop" +repage "${shot/main-dialog/main-dialog-find}"
   xdotool type --delay 50 "org wiki"
   sleep 0.5
-  import -window root -crop "$crop" +repage "${shot%.png}-found.png"
+  import -window root -crop "$crop" +repage "${shot/main-dialog/main-dialog-found}"
   # Ending the desktop leaves quillet.exe running without it, in the way of the next picture:
   # the prefix's server ends every program of the prefix, and is started again.
   kill "$wine_pid" 2>/dev/null || true
@@ -93,7 +93,7 @@ take_main_picture() {
   wineserver -w
   wineserver -p
   rm -rf "$work"
-  echo "Pictures of the main dialog: $shot, ${shot%.png}-find.png, ${shot%.png}-found.png"
+  echo "Pictures of the main dialog: $shot, ${shot/main-dialog/main-dialog-find}, ${shot/main-dialog/main-dialog-found}"
 }
 
 # Runs inside with-wine.sh: the prefix's display scale. Wine reads it when its server starts.
