@@ -44,8 +44,9 @@ void ShowMatches(HWND dialog) {
     const std::vector<int32_t>& matches = gMainFind.find.matches;
     RefillMainList(matches, matches.empty() ? 0 : 1);
   } catch (const std::bad_alloc&) {
-    ShowNotice(kFindOutOfMemoryNotice, MB_ICONERROR | MB_OK, "");
+    gMainFind.find.matches.clear();  // the list may hold some of them: it is filled anew
     CloseFind(dialog);
+    ShowNotice(kFindOutOfMemoryNotice, MB_ICONERROR | MB_OK, "");
     return;
   }
   ShowCounter(dialog);

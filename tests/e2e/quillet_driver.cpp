@@ -209,24 +209,6 @@ std::string StatusText(const QuilletProcess& quillet, HWND statusBar, int part) 
   return ToUtf8(text);
 }
 
-std::string CueText(const QuilletProcess& quillet, HWND textBox) {
-  // EM_GETCUEBANNER is not carried across processes either.
-  constexpr size_t kCharacters = 256;
-  void* remote = VirtualAllocEx(quillet.process, nullptr, kCharacters * sizeof(wchar_t), MEM_COMMIT,
-                                PAGE_READWRITE);
-  if (!remote) return {};
-  std::wstring text(kCharacters, L'\0');
-  LRESULT got = SendWithTimeout(textBox, EM_GETCUEBANNER, reinterpret_cast<WPARAM>(remote),
-                                static_cast<LPARAM>(kCharacters));
-  SIZE_T read = 0;
-  if (got == TRUE) {
-    ReadProcessMemory(quillet.process, remote, text.data(), kCharacters * sizeof(wchar_t), &read);
-  }
-  VirtualFreeEx(quillet.process, remote, 0, MEM_RELEASE);
-  text.resize(got == TRUE ? wcsnlen(text.c_str(), kCharacters) : 0);
-  return ToUtf8(text);
-}
-
 bool WaitForStatusText(const QuilletProcess& quillet, HWND statusBar, int part,
                        const std::string& text, DWORD timeoutMs) {
   return WaitUntil([&] { return StatusText(quillet, statusBar, part) == text; }, timeoutMs);

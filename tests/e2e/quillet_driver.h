@@ -79,8 +79,6 @@ std::vector<std::string> ListItems(HWND list);
 int ListSelection(HWND list);
 // The text of one part (from 1) of a status bar of the process.
 std::string StatusText(const QuilletProcess& quillet, HWND statusBar, int part);
-// The grey cue a text box of the process shows while empty.
-std::string CueText(const QuilletProcess& quillet, HWND textBox);
 // Waits until the status bar part shows exactly this text.
 bool WaitForStatusText(const QuilletProcess& quillet, HWND statusBar, int part,
                        const std::string& text, DWORD timeoutMs = kDriverTimeoutMs);

@@ -1,7 +1,7 @@
 // The dialogs at the display scale of the Wine prefix this runs in (QUILLET_TEST_DPI, set by
 // run_display_scale_tests.sh): where the table puts them, every text whole (counters of 100,000
-// entries too), inside the work area, the same again after a find; and at 96 DPI, a move to a
-// monitor at 144 DPI lays the main dialog out again.
+// entries too), inside the work area; and at 96 DPI, a move to a monitor at 144 DPI lays the
+// main dialog out again.
 #include <windows.h>
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -15,7 +15,6 @@
 #include "dialogs/message_box_layout.h"
 #include "dialogs/sized_message_box.h"
 #include "list/main_list.h"
-#include "main_dialog/find_field.h"
 #include "main_dialog/main_dialog.h"
 #include "main_dialog/main_dialog_text.h"
 #include "support/dialog_script.h"
@@ -127,19 +126,6 @@ void ExpectCounterWhole(HWND main) {
   EXPECT_LE(label.right, part.right) << "the label lies over the help part";
 }
 
-// The find field open above the main list: its label whole, the list below the field.
-void ExpectFindField(HWND main) {
-  SendCommand(main, kFindCommand);
-  ASSERT_TRUE(IsWindowVisible(GetDlgItem(main, kFindFieldId)));
-  ExpectTextWhole(main, {kFindLabelId});
-  RECT field = {}, list = {};
-  GetWindowRect(GetDlgItem(main, kFindFieldId), &field);
-  GetWindowRect(GetDlgItem(main, kMainListId), &list);
-  EXPECT_LE(field.bottom, list.top);
-  SendCommand(main, IDCANCEL);
-  EXPECT_FALSE(IsWindowVisible(GetDlgItem(main, kFindFieldId)));
-}
-
 // Opens a window; once it is open, checks it (inside the work area too) and closes it.
 void CheckWhileOpen(const char* caption, const std::function<void()>& open,
                     const std::function<void(HWND)>& check, UINT closeMessage, WPARAM close) {
@@ -166,8 +152,6 @@ TEST(DisplayScale, TheDialogsAreTheLayoutScaledWithEveryTextWhole) {
   ASSERT_TRUE(WaitUntil([main] { return ListCount(main, kMainListId) > 0; }));
   ExpectMainDialog(main, dpi);
   ExpectCounterWhole(main);
-  ExpectFindField(main);
-  ExpectMainDialog(main, dpi);
   std::string help = HelpText("C:\\Quillet\\", "C:\\Quillet\\myQuillet.txt");
   auto checkHelp = [dpi](HWND box) {
     ExpectLaidOut(box, kHelpBox, dpi);
