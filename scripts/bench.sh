@@ -12,7 +12,10 @@
 #      typed character taken);
 #   5. natively: quillet-bookmarks importing Chrome-shaped exports of the same sizes into a
 #      missing list and again into the list it made, and exporting that list;
-#   6. the size of quillet.exe and quillet-bookmarks.exe.
+#   6. the size of quillet.exe and quillet-bookmarks.exe;
+#   7. under Wine, on the program's own main dialog: finding a website as the user types in
+#      lists of 5k and 100k entries (each keystroke timed until the list is drawn, the find
+#      opened and closed), against the load of the same list.
 # Usage: scripts/bench.sh [--quick]
 #   --quick measures up to 100k entries, with big lists, memory and the editor at 100k and fewer
 #   start-up runs.
@@ -43,7 +46,7 @@ cmake --build "$build/native" -j"$jobs" --target core_scaling bookmarks_scaling 
 cmake -S "$root" -B "$build/$win_dir" -DCMAKE_BUILD_TYPE=Release -DQUILLET_BENCH=ON \
   -DCMAKE_TOOLCHAIN_FILE="$win_toolchain" >/dev/null
 cmake --build "$build/$win_dir" -j"$jobs" --target quillet quillet-bookmarks list_bench startup_bench \
-  editor_bench >/dev/null
+  editor_bench find_bench >/dev/null
 
 report="$build/benchmarks.md"
 quillet="$build/$win_dir/src/main_dialog/quillet.exe"
@@ -73,6 +76,11 @@ quillet="$build/$win_dir/src/main_dialog/quillet.exe"
   echo "### Importing and exporting bookmarks (native, quillet-bookmarks)"
   echo
   "$build/native/bench/bookmarks_scaling" "${sizes[@]}"
+  echo
+  echo "### Finding as you type on the main dialog (Wine)"
+  echo
+  "$root/scripts/with-wine.sh" "$build/$win_dir" \
+    wine "$build/$win_dir/bench/find_bench.exe" 5000 100000 2>/dev/null | tr -d '\r'
   echo
   echo "### Program files"
   echo

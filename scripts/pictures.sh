@@ -78,8 +78,16 @@ take_main_picture() {
   fi
   sleep 1  # let the dialog paint its list and status bar after it is mapped
   eval "$(xdotool getwindowgeometry --shell "$window")"
+  local crop="$((WIDTH + 2 * margin))x$((HEIGHT + 2 * margin))+0+0"
   [ -e "$shot" ] && echo "pictures: replacing $shot"
-  import -window root -crop "$((WIDTH + 2 * margin))x$((HEIGHT + 2 * margin))+0+0" +repage "$shot"
+  import -window root -crop "$crop" +repage "$shot"
+  # The find field open (Ctrl+F), then the matches of a query.
+  xdotool key ctrl+f
+  sleep 0.5
+  import -window root -crop "$crop" +repage "${shot/main-dialog/main-dialog-find}"
+  xdotool type --delay 50 "org wiki"
+  sleep 0.5
+  import -window root -crop "$crop" +repage "${shot/main-dialog/main-dialog-found}"
   # Ending the desktop leaves quillet.exe running without it, in the way of the next picture:
   # the prefix's server ends every program of the prefix, and is started again.
   kill "$wine_pid" 2>/dev/null || true
@@ -87,7 +95,7 @@ take_main_picture() {
   wineserver -w
   wineserver -p
   rm -rf "$work"
-  echo "Picture of the main dialog: $shot"
+  echo "Pictures of the main dialog: $shot, ${shot/main-dialog/main-dialog-find}, ${shot/main-dialog/main-dialog-found}"
 }
 
 # Runs inside with-wine.sh: the prefix's display scale. Wine reads it when its server starts.

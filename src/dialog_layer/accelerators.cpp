@@ -12,3 +12,12 @@ HACCEL AttachAccelerators(HWND dialog, const std::vector<ACCEL>& records) {
   record->accelerators = CreateAcceleratorTableW(copy.data(), static_cast<int>(copy.size()));
   return record->accelerators;
 }
+
+std::vector<ACCEL> AttachedAccelerators(HWND dialog) {
+  const WindowRecord* record = FindDialogRecord(dialog);
+  if (!record || !record->accelerators) return {};
+  int count = CopyAcceleratorTableW(record->accelerators, nullptr, 0);
+  std::vector<ACCEL> records(static_cast<size_t>(count > 0 ? count : 0));
+  if (count > 0) CopyAcceleratorTableW(record->accelerators, records.data(), count);
+  return records;
+}

@@ -106,7 +106,19 @@ bool SetControlText(HWND window, const std::string& text);
 SIZE GetClientSize(HWND dialog, int32_t controlId);
 // A control's size; for the dialog itself (kTheDialog), its outer size, frame included.
 void SetControlSize(HWND dialog, int32_t controlId, int width, int height);
+// Controls that come and go: a hidden control takes no input and no room on the screen; a
+// control placed anew keeps that place (layout pixels) at any DPI; a text box's cue is the grey
+// text it shows while empty, with the focus too; a key sent is handled as if pressed while the
+// control had the focus.
+void ShowControl(HWND dialog, int id, bool shown);
+void PlaceControl(HWND dialog, int id, int x, int y, int width, int height);
+void SetCueText(HWND dialog, int id, const std::string& text);
+void SendKeyToControl(HWND dialog, int id, UINT virtualKey);
+// Selects the whole text of a text box.
+void SelectAllText(HWND dialog, int id);
 HACCEL AttachAccelerators(HWND dialog, const std::vector<ACCEL>& records);
+// The records of the table attached to the dialog, in their order; none when it has none.
+std::vector<ACCEL> AttachedAccelerators(HWND dialog);
 // For a callback that handles a message whose result is not its own non-zero answer: the
 // message's result becomes this value (0 included), and the callback then returns any
 // non-zero value to mark the message handled.
@@ -220,6 +232,9 @@ struct ListPlacement {
   std::wstring previous;  // the text put in before the last one
   std::wstring text;      // the text put in last
   int32_t placed = 0;     // items put in so far
+  // False when the order is known already (items put back as the list held them): the texts
+  // are then not compared, and every item's previousOrder is -1.
+  bool compares = true;
 };
 ListPlacement StartListPlacement(HWND dialog, int listId);
 struct PlacedItem {

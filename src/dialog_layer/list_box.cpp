@@ -47,8 +47,17 @@ int ListAddItem(HWND dialog, int listId, const std::string& text) {
   return static_cast<int>(index) + 1;
 }
 
+// Wine's list box tells its owner of every deleted item that carries a value (WM_DELETEITEM,
+// which Windows sends for owner-drawn lists only), through the dialog's whole procedure: for a
+// big list that costs several times the emptying itself. The values are cleared first.
 void ListReset(HWND dialog, int listId) {
-  SendToList(dialog, listId, LB_RESETCONTENT, 0, 0);
+  HWND list = ListWindow(dialog, listId);
+  if (!list) return;
+  LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+  for (LRESULT index = 0; index < count; ++index) {
+    SendMessageW(list, LB_SETITEMDATA, static_cast<WPARAM>(index), 0);
+  }
+  SendMessageW(list, LB_RESETCONTENT, 0, 0);
 }
 
 bool ListReserve(HWND dialog, int listId, int items, size_t textBytes) {

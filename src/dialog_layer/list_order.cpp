@@ -71,6 +71,7 @@ PlacedItem PlaceListItem(ListPlacement& placement, int position, std::string_vie
   placed.position = static_cast<int>(index) + 1;
   SendMessageW(placement.list, LB_SETITEMDATA, static_cast<WPARAM>(index),
                static_cast<LPARAM>(value));
+  if (!placement.compares) return placed;
   // Identical texts compare equal under any comparison a sorted list can search by.
   if (placement.placed++ > 0 && placement.previous != placement.text) {
     placed.previousOrder = CompareAsList(placement.locale, placement.previous, placement.text);

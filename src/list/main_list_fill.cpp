@@ -9,6 +9,7 @@
 // is filled in file order, the slow and literal way.
 #include "list/main_list_fill.h"
 
+#include <algorithm>
 #include <new>
 #include <string>
 #include <string_view>
@@ -128,4 +129,31 @@ FilledList FillMainList(const EntryStore& entries, int32_t entryCount, int32_t s
   ReserveItems(entries, entryCount);
   AddInFileOrder(entries, entryCount, soughtEntry, filled);
   return filled;
+}
+
+std::vector<int32_t> MainListEntryOrder(const EntryStore& entries, int32_t entryCount) {
+  const int64_t storedEntries = StoredEntries(entries);
+  std::vector<int32_t> order;
+  order.reserve(static_cast<size_t>(std::max(entryCount, 0)));
+  for (int32_t position = 1; position <= entryCount; ++position) {
+    int32_t entry = ListGetItemData(gMainList.dialog, kMainListId, position);
+    // A missing item reads as -1.
+    if (entry >= 1 && entry <= entryCount && entry <= storedEntries) order.push_back(entry);
+  }
+  return order;
+}
+
+void FillMainListInOrder(const EntryStore& entries, const std::vector<int32_t>& order) {
+  if (order.empty()) return;
+  size_t textBytes = 0;
+  for (int32_t entry : order) textBytes += DisplayTextOf(entries, entry).size() * sizeof(wchar_t);
+  int items = static_cast<int>(order.size());
+  if (!ListReserve(gMainList.dialog, kMainListId, items, textBytes)) throw std::bad_alloc();
+  ListPlacement placement = StartListPlacement(gMainList.dialog, kMainListId);
+  placement.compares = false;
+  int position = 0;
+  for (int32_t entry : order) {
+    PlacedItem placed = PlaceListItem(placement, ++position, DisplayTextOf(entries, entry), entry);
+    if (placed.position < 1) throw std::bad_alloc();  // LB_ERRSPACE: the list is out of memory
+  }
 }

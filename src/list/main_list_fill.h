@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "list/entry_store.h"
 
@@ -33,3 +34,13 @@ struct MainListDrawingPause {
 // n instead of n squared. Fast only within a MainListDrawingPause. Throws std::bad_alloc when the
 // list or the program runs out of memory; the list may then hold some of the items.
 FilledList FillMainList(const EntryStore& entries, int32_t entryCount, int32_t soughtEntry);
+
+// The entry numbers the main list's items carry, in the list's order, the first entryCount
+// items; an item whose value names no entry of the store is left out.
+std::vector<int32_t> MainListEntryOrder(const EntryStore& entries, int32_t entryCount);
+
+// Puts one item per entry into the emptied main list, in the order given, as that order
+// stands: an order the main list itself has held (MainListEntryOrder), or part of one, so that
+// the items stand as the list sorts them. Texts are neither compared nor measured. Fast only
+// within a MainListDrawingPause. Throws std::bad_alloc when the list runs out of memory.
+void FillMainListInOrder(const EntryStore& entries, const std::vector<int32_t>& order);

@@ -6,6 +6,7 @@
 #include "list/data_folder.h"
 #include "list/main_list.h"
 #include "list/website_list.h"
+#include "main_dialog/find_field.h"
 #include "main_dialog/list_loading.h"
 #include "main_dialog/main_dialog_text.h"
 
@@ -32,6 +33,8 @@ void OnCommand(HWND dialog, WPARAM wParam) {
     case kHelpLabelId:
       ShowHelp();
       break;
+    default:
+      OnFindCommand(dialog, LOWORD(wParam), HIWORD(wParam));
   }
 }
 
@@ -59,8 +62,10 @@ int32_t MainDialogCallback(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
 void InitMainDialog(HWND dialog) {
   FocusControl(dialog, kMainListId);
   ChooseDataFolder();
-  AttachAccelerators(dialog,
-                     {{FVIRTKEY, VK_RETURN, kOpenCommand}, {FVIRTKEY, VK_F1, kHelpCommand}});
+  AttachAccelerators(dialog, {{FVIRTKEY, VK_RETURN, kOpenCommand},
+                              {FVIRTKEY, VK_F1, kHelpCommand},
+                              {FVIRTKEY | FCONTROL, 'F', kFindCommand},
+                              {FVIRTKEY, VK_F3, kFindCommand}});
   AttachMainList(dialog);
   PostMessageA(dialog, kDeferredLoadMessage, 0, 0);
 }
@@ -82,7 +87,10 @@ void OnMainListNotification(HWND dialog, int notificationCode) {
   ShowCounter(dialog);
 }
 
+// While finding, the position among the matches and their number.
 void ShowCounter(HWND dialog) {
+  const int32_t position = gWebsiteList.currentPosition;
   SetStatusText(dialog, kStatusBarId, kCounterPart, 0,
-                CounterText(gWebsiteList.currentPosition, gWebsiteList.entryCount));
+                IsFinding() ? FindCounterText(position, ListCount(dialog, kMainListId))
+                            : CounterText(position, gWebsiteList.entryCount));
 }

@@ -11,6 +11,7 @@
 #include "list/list_file.h"
 #include "list/main_list.h"
 #include "list/website_list.h"
+#include "main_dialog/find_field.h"
 #include "main_dialog/list_loading.h"
 #include "main_dialog/main_dialog_text.h"
 #include "main_dialog/open_website.h"
@@ -63,6 +64,7 @@ void ChooseAnotherList(HWND dialog) {
       dialog, kDefaultPlacement, kDefaultPlacement, "Open File", gDataFolder,
       {{"Text Files (*.txt)", "*.txt"}, {"All Files (*.*)", "*.*"}}, "", "txt", kOpenFileFlags);
   if (choice.path.empty()) return;
+  CloseFind(dialog);  // the whole list first: a refused file leaves the main list as it is
   gWebsiteList.listFilePath = choice.path;
   if (!LoadListAndReport(dialog)) return;
   gWebsiteList.currentPosition = 1;
@@ -72,6 +74,7 @@ void ChooseAnotherList(HWND dialog) {
 }
 
 void EditList(HWND dialog) {
+  CloseFind(dialog);  // every website is edited, never only the matches
   std::string text;
   try {
     text = ListToText();

@@ -7,6 +7,7 @@
 #include "list/data_folder.h"
 #include "list/main_list.h"
 #include "list/website_list.h"
+#include "main_dialog/find_field.h"
 #include "main_dialog/main_dialog_text.h"
 
 namespace {
@@ -24,8 +25,9 @@ constexpr int kButtonY = 290;
 constexpr int kButtonWidth = 95;
 constexpr int kButtonHeight = 30;
 
-// Right edges of the help part and the counter part (the counter part reaches the edge).
-constexpr int kHelpPartEdge = 200;
+// Right edges of the help part and the counter part (the counter part reaches the edge). The
+// help part holds " F1-Help" with room to spare; the counter part holds counts of a million.
+constexpr int kHelpPartEdge = 80;
 constexpr int kCounterPartEdge = 9999;
 
 void AddButton(HWND dialog, int id, const char* text, int x) {
@@ -56,6 +58,7 @@ int32_t RunMainDialog() {
 
 void ClearProgramState() {
   ClearWebsiteList();
+  gMainFind = MainDialogFind();
   gDataFolder.clear();
   DetachMainList();
 }

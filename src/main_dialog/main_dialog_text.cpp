@@ -83,6 +83,10 @@ std::string CounterText(int32_t position, int32_t entryCount) {
   return "Website:" + NumberText(position) + " of" + NumberText(entryCount);
 }
 
+std::string FindCounterText(int32_t position, int32_t matchCount) {
+  return matchCount > 0 ? CounterText(position, matchCount) : kNoMatchText;
+}
+
 std::string HelpText(std::string_view programFolder, std::string_view listFilePath) {
   std::string text =
       "Data files are text files with a list of strings,\r\n"

@@ -25,6 +25,10 @@ std::string StartUpCounterText(int32_t entryCount);
 // The counter text everywhere else: "Website: 3 of 12".
 std::string CounterText(int32_t position, int32_t entryCount);
 
+// The counter text while finding: "Website: 2 of 14" among 14 matches, or kNoMatchText.
+constexpr char kNoMatchText[] = "No website found";
+std::string FindCounterText(int32_t position, int32_t matchCount);
+
 // The help text: nine lines joined by CR LF, naming the program file (programFolder ends with
 // a backslash) and the current list file.
 std::string HelpText(std::string_view programFolder, std::string_view listFilePath);

@@ -1,6 +1,7 @@
 // The dialogs at the display scale of the Wine prefix this runs in (QUILLET_TEST_DPI, set by
-// run_display_scale_tests.sh): where the table puts them, every text whole, inside the work
-// area; and at 96 DPI, a move to a monitor at 144 DPI lays the main dialog out again.
+// run_display_scale_tests.sh): where the table puts them, every text whole (counters of 100,000
+// entries too), inside the work area; and at 96 DPI, a move to a monitor at 144 DPI lays the
+// main dialog out again.
 #include <windows.h>
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -97,14 +98,32 @@ void ExpectMainDialog(HWND main, int dpi) {
 }
 
 // The status bar draws a part's text 3 pixels in from its edges.
-void ExpectCounterWhole(HWND main) {
+void ExpectPartWhole(HWND main, int partNumber) {
   HWND bar = GetDlgItem(main, kStatusBarId);
   wchar_t text[64] = {};
-  SendMessageW(bar, SB_GETTEXTW, kCounterPart - 1, reinterpret_cast<LPARAM>(text));
+  SendMessageW(bar, SB_GETTEXTW, partNumber - 1, reinterpret_cast<LPARAM>(text));
   RECT part = {}, client = {};
-  SendMessageW(bar, SB_GETRECT, kCounterPart - 1, reinterpret_cast<LPARAM>(&part));
+  SendMessageW(bar, SB_GETRECT, partNumber - 1, reinterpret_cast<LPARAM>(&part));
   GetClientRect(bar, &client);
   ExpectFits(bar, text, std::min(part.right, client.right) - part.left - 6, part.bottom - part.top);
+}
+
+// The counter as it reads with the list shown, and with the longest counts of 5,000 and
+// 100,000 entries; " F1-Help" whole in its part, under the label that takes its clicks.
+void ExpectCounterWhole(HWND main) {
+  ExpectPartWhole(main, kCounterPart);
+  for (int32_t count : {5000, 100000}) {
+    SetStatusText(main, kStatusBarId, kCounterPart, 0, CounterText(count - 1, count));
+    ExpectPartWhole(main, kCounterPart);
+  }
+  ExpectPartWhole(main, kHelpPart);
+  RECT part = {}, label = {};
+  HWND bar = GetDlgItem(main, kStatusBarId);
+  SendMessageW(bar, SB_GETRECT, kHelpPart - 1, reinterpret_cast<LPARAM>(&part));
+  MapWindowPoints(bar, main, reinterpret_cast<POINT*>(&part), 2);
+  GetWindowRect(GetDlgItem(main, kHelpLabelId), &label);
+  MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&label), 2);
+  EXPECT_LE(label.right, part.right) << "the label lies over the help part";
 }
 
 // Opens a window; once it is open, checks it (inside the work area too) and closes it.

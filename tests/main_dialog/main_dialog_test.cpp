@@ -170,7 +170,7 @@ TEST(MainDialogWindow, StatusBarHasAHelpPartAndACounterPart) {
   HWND bar = ControlHandle(main.dialog, kStatusBarId);
   int edges[4] = {};
   ASSERT_EQ(SendMessageW(bar, SB_GETPARTS, 4, reinterpret_cast<LPARAM>(edges)), 2);
-  EXPECT_EQ(edges[0], 199);
+  EXPECT_EQ(edges[0], 79);
   EXPECT_EQ(edges[1], 9998);
   wchar_t help[32] = {};
   LRESULT lengthAndStyle = SendMessageW(bar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(help));
