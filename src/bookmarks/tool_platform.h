@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "list/file_status.h"
 #include "list/list_file_form.h"
@@ -18,6 +19,14 @@ FileWriteStatus ReplaceFileBytes(const std::string& path, std::string_view bytes
 
 // True when a file or folder has that name.
 bool PathExists(const std::string& path);
+
+// True when a folder has that name.
+bool IsFolder(const std::string& path);
+
+// The platform's decoder of the web's multi-byte encodings (a MultiByteDecoder of
+// export_encoding.h): each byte that begins no character becomes U+FFFD.
+bool DecodeMultiByteText(std::string_view encodingName, std::string_view bytes, std::string& text,
+                         std::vector<size_t>& replacedAt);
 
 // The conversion of 8-bit list files, and its name for the help text.
 const CodePageConversion& ListCodePage();
