@@ -121,8 +121,11 @@ void ReadText(HtmlScan& scan) {
   token.sourceBegin = scan.at;
   size_t at = scan.at;
   while (at < html.size()) {
-    size_t special = html.find_first_of(std::string_view("<&\0", 3), at);
-    if (special == std::string_view::npos) special = html.size();
+    size_t special = at;
+    while (special < html.size() && html[special] != '<' && html[special] != '&' &&
+           html[special] != '\0') {
+      ++special;
+    }
     token.text.append(html.substr(at, special - at));
     at = special;
     if (at == html.size()) break;
@@ -163,19 +166,23 @@ size_t ReadAttributeValue(std::string_view html, size_t at, std::string& value) 
   char quote = html[at];
   bool quoted = quote == '"' || quote == '\'';
   if (quoted) ++at;
+  auto ends = [quoted, quote](char c) {
+    return quoted ? c == quote : (IsHtmlSpace(c) || c == '>');
+  };
   while (at < html.size()) {
-    char c = html[at];
-    if (quoted ? c == quote : (IsHtmlSpace(c) || c == '>')) break;
-    if (c == '&') {
+    size_t stop = at;
+    while (stop < html.size() && !ends(html[stop]) && html[stop] != '&' && html[stop] != '\0') {
+      ++stop;
+    }
+    value.append(html.substr(at, stop - at));
+    at = stop;
+    if (at == html.size() || (html[at] != '&' && html[at] != '\0')) break;
+    if (html[at] == '&') {
       at = AppendCharacterReference(html, at, true, value);
-      continue;
-    }
-    if (c == '\0') {
-      value.append(kReplacementUtf8);
     } else {
-      value.push_back(c);
+      value.append(kReplacementUtf8);
+      ++at;
     }
-    ++at;
   }
   if (quoted && at < html.size()) ++at;
   return at;

@@ -62,7 +62,9 @@ constexpr std::string_view kInvisibleCharacters[] = {
 // when there is none.
 size_t InvisibleLength(std::string_view text, bool atEnd) {
   if (text.empty()) return 0;
-  if ((atEnd ? text.back() : text.front()) == ' ') return 1;
+  char edge = atEnd ? text.back() : text.front();
+  if (edge == ' ') return 1;
+  if (static_cast<unsigned char>(edge) < 0x80) return 0;
   for (std::string_view invisible : kInvisibleCharacters) {
     size_t size = invisible.size();
     if (text.size() < size) continue;
