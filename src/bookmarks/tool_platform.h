@@ -1,4 +1,5 @@
-// What quillet-bookmarks needs of the platform: whole files and the code page of 8-bit lists.
+// What quillet-bookmarks needs of the platform: whole files, the code page of 8-bit lists and
+// the decoders of the web's multi-byte character sets.
 // One implementation for Windows (Quillet's own file access and code page) and one for POSIX
 // systems. Paths are UTF-8.
 #pragma once

@@ -8,18 +8,19 @@
 
 namespace {
 
-// The Windows code pages of the web's multi-byte encodings: the Encoding Standard's GBK is
-// read as gb18030.
+// The Windows code page of one of the web's multi-byte encodings, 0 for none: the Encoding
+// Standard's GBK and gb18030 are code page 54936, or, on systems without it (Wine), the
+// two-byte part of it that code page 936 holds.
 UINT CodePageOf(std::string_view encodingName) {
   struct Name {
     std::string_view web;
     UINT codePage;
   };
-  static constexpr Name kNames[] = {{"Shift_JIS", 932}, {"EUC-JP", 20932},  {"ISO-2022-JP", 50220},
-                                    {"GBK", 54936},     {"gb18030", 54936}, {"Big5", 950},
-                                    {"EUC-KR", 949}};
+  static constexpr Name kNames[] = {{"Shift_JIS", 932}, {"EUC-JP", 20932}, {"ISO-2022-JP", 50220},
+                                    {"GBK", 54936},     {"GBK", 936},      {"gb18030", 54936},
+                                    {"gb18030", 936},   {"Big5", 950},     {"EUC-KR", 949}};
   for (const Name& name : kNames) {
-    if (name.web == encodingName) return name.codePage;
+    if (name.web == encodingName && IsValidCodePage(name.codePage)) return name.codePage;
   }
   return 0;
 }
@@ -61,7 +62,7 @@ bool IsFolder(const std::string& path) {
 bool DecodeMultiByteText(std::string_view encodingName, std::string_view bytes, std::string& text,
                          std::vector<size_t>& replacedAt) {
   UINT codePage = CodePageOf(encodingName);
-  if (codePage == 0 || !IsValidCodePage(codePage)) return false;
+  if (codePage == 0) return false;
   if (bytes.empty()) return true;
   std::wstring whole = StrictlyDecoded(codePage, bytes.data(), static_cast<int>(bytes.size()));
   if (!whole.empty()) {
