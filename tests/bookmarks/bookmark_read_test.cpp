@@ -39,6 +39,11 @@ TEST(BookmarkFile, FindsEveryLinkWithItsAddressAndTitleDecoded) {
       {"<dt><a add_date=\"1\" HrEf='http://q/a b'>x</a><DT><A ICON=\"d>\" href=http://u>y</A>"
        "<A HREF=\"http://first\" href=\"http://second\"/>z</A><A ID=\"1\"HREF=http://w/ >w</A>",
        {{"http://q/a b", "x"}, {"http://u", "y"}, {"http://first", "z"}, {"http://w/", "w"}}},
+      // Unquoted values with references, a NUL in a value, a name that begins with "=", an end
+      // tag with an attribute holding ">", and a tag the end of the text cuts short.
+      {"<A HREF=http://u/?a&amp;b&copy=2>u</A><A HREF=\"http://n/\0\">n</A><a =x href=http://eq>e"
+       "</a title=\">\">; <A HREF=\"http://cut>never"s,
+       {{"http://u/?a&b&copy=2", "u"}, {"http://n/\xEF\xBF\xBD", "n"}, {"http://eq", "e"}}},
       // Named and numeric references, in titles and addresses.
       {"<A HREF=\"http://e/?a=1&amp;b=2\">Caf&eacute; &amp; &lt;Bar&gt; &quot;&#39;&apos;</A>",
        {{"http://e/?a=1&b=2", "Caf\xC3\xA9 & <Bar> \"''"}}},
