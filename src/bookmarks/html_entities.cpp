@@ -1,53 +1,59 @@
 #include "bookmarks/html_entities.h"
 
-#include <cstddef>
-#include <iterator>
+#include <algorithm>
+#include <string_view>
+#include <unordered_map>
 
 namespace {
 
-// HTML's Latin-1 names, in the order of their characters U+00A0 to U+00FF.
-constexpr std::string_view kLatin1Names[96] = {
-    "nbsp",   "iexcl",  "cent",   "pound",  "curren", "yen",    "brvbar", "sect",   "uml",
-    "copy",   "ordf",   "laquo",  "not",    "shy",    "reg",    "macr",   "deg",    "plusmn",
-    "sup2",   "sup3",   "acute",  "micro",  "para",   "middot", "cedil",  "sup1",   "ordm",
-    "raquo",  "frac14", "frac12", "frac34", "iquest", "Agrave", "Aacute", "Acirc",  "Atilde",
-    "Auml",   "Aring",  "AElig",  "Ccedil", "Egrave", "Eacute", "Ecirc",  "Euml",   "Igrave",
-    "Iacute", "Icirc",  "Iuml",   "ETH",    "Ntilde", "Ograve", "Oacute", "Ocirc",  "Otilde",
-    "Ouml",   "times",  "Oslash", "Ugrave", "Uacute", "Ucirc",  "Uuml",   "Yacute", "THORN",
-    "szlig",  "agrave", "aacute", "acirc",  "atilde", "auml",   "aring",  "aelig",  "ccedil",
-    "egrave", "eacute", "ecirc",  "euml",   "igrave", "iacute", "icirc",  "iuml",   "eth",
-    "ntilde", "ograve", "oacute", "ocirc",  "otilde", "ouml",   "divide", "oslash", "ugrave",
-    "uacute", "ucirc",  "uuml",   "yacute", "thorn",  "yuml"};
+// No name of the table is longer; "CounterClockwiseContourIntegral;" is the longest.
+constexpr size_t kLongestName = 32;
 
-constexpr char32_t kLatin1First = 0xA0;
+bool IsNameCharacter(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+}
 
-struct NamedReference {
-  std::string_view name;
-  char32_t character;
+// The table by name, made at the first look-up, and the length of its longest legacy name.
+struct NameIndex {
+  std::unordered_map<std::string_view, const NamedReference*> byName;
+  size_t longestLegacy = 0;
 };
 
-// The rest of the set; the names bookmark files use most come first.
-constexpr NamedReference kOtherNames[] = {
-    {"amp", U'&'},      {"quot", U'"'},     {"lt", U'<'},      {"gt", U'>'},
-    {"apos", U'\''},    {"OElig", 0x0152},  {"oelig", 0x0153}, {"Scaron", 0x0160},
-    {"scaron", 0x0161}, {"Yuml", 0x0178},   {"fnof", 0x0192},  {"circ", 0x02C6},
-    {"tilde", 0x02DC},  {"ensp", 0x2002},   {"emsp", 0x2003},  {"thinsp", 0x2009},
-    {"zwnj", 0x200C},   {"zwj", 0x200D},    {"lrm", 0x200E},   {"rlm", 0x200F},
-    {"ndash", 0x2013},  {"mdash", 0x2014},  {"lsquo", 0x2018}, {"rsquo", 0x2019},
-    {"sbquo", 0x201A},  {"ldquo", 0x201C},  {"rdquo", 0x201D}, {"bdquo", 0x201E},
-    {"dagger", 0x2020}, {"Dagger", 0x2021}, {"bull", 0x2022},  {"hellip", 0x2026},
-    {"permil", 0x2030}, {"prime", 0x2032},  {"Prime", 0x2033}, {"lsaquo", 0x2039},
-    {"rsaquo", 0x203A}, {"euro", 0x20AC},   {"trade", 0x2122}, {"larr", 0x2190},
-    {"rarr", 0x2192}};
+const NameIndex& Index() {
+  static const NameIndex index = [] {
+    NameIndex made;
+    made.byName.reserve(kNamedReferenceCount);
+    for (size_t i = 0; i < kNamedReferenceCount; ++i) {
+      std::string_view name = kNamedReferences[i].name;
+      made.byName.emplace(name, &kNamedReferences[i]);
+      if (name.back() != ';') made.longestLegacy = std::max(made.longestLegacy, name.size());
+    }
+    return made;
+  }();
+  return index;
+}
+
+const NamedReference* FindExactly(const NameIndex& index, std::string_view name) {
+  auto found = index.byName.find(name);
+  return found == index.byName.end() ? nullptr : found->second;
+}
 
 }  // namespace
 
-char32_t NamedCharacter(std::string_view name) {
-  for (const NamedReference& reference : kOtherNames) {
-    if (reference.name == name) return reference.character;
+const NamedReference* LongestNamedReference(std::string_view text) {
+  const NameIndex& index = Index();
+  size_t letters = 0;
+  while (letters < text.size() && letters < kLongestName && IsNameCharacter(text[letters])) {
+    ++letters;
   }
-  for (size_t i = 0; i < std::size(kLatin1Names); ++i) {
-    if (kLatin1Names[i] == name) return kLatin1First + static_cast<char32_t>(i);
+  if (letters < text.size() && text[letters] == ';') {
+    if (const NamedReference* withSemicolon = FindExactly(index, text.substr(0, letters + 1))) {
+      return withSemicolon;
+    }
   }
-  return 0;
+  // Only legacy names lack the ";"; the longest that fits wins.
+  for (size_t length = std::min(letters, index.longestLegacy); length >= 2; --length) {
+    if (const NamedReference* legacy = FindExactly(index, text.substr(0, length))) return legacy;
+  }
+  return nullptr;
 }

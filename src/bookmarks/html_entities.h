@@ -1,11 +1,20 @@
-// The named character references that bookmark titles use. Portable.
+// HTML's named character references: the whole table of the HTML standard (generated into
+// html_entity_table.cpp by tools/generate/html_tables.py). Portable.
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
-// The character of a named reference, given without "&" and ";" ("eacute"); 0 when the name
-// is not one of the set: the five of XML (amp, lt, gt, quot, apos), HTML's Latin-1 names
-// (nbsp to yuml, U+00A0 to U+00FF), and HTML's Latin Extended and punctuation names (OElig,
-// euro, ndash, mdash, lsquo, rsquo, ldquo, rdquo, hellip, bull, trade and the like). Letter case
-// counts, as in HTML: "Eacute" is not "eacute".
-char32_t NamedCharacter(std::string_view name);
+struct NamedReference {
+  const char* name;  // "amp;", "eacute;", and the legacy names without ";" ("amp", "copy")
+  char32_t first;    // the character it stands for
+  char32_t second;   // a second one for the few names of two, else 0
+};
+
+extern const NamedReference kNamedReferences[];
+extern const size_t kNamedReferenceCount;
+
+// The longest name of the table that text (the characters after "&") begins with, as HTML's
+// tokenizer matches it: the name with its ";" when written so, else the legacy name without
+// one ("&copy2" matches "copy"). Null when text begins with no name.
+const NamedReference* LongestNamedReference(std::string_view text);

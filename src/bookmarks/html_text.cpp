@@ -1,10 +1,10 @@
 #include "bookmarks/html_text.h"
 
 #include <cstdint>
+#include <cstring>
 
 #include "bookmarks/html_entities.h"
-#include "list/unicode_text.h"
-#include "list/western_code_page.h"
+#include "bookmarks/web_encodings.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ bool IsDigit(char c, bool hex) {
   return hex && ((c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'));
 }
 
-bool IsNameCharacter(char c) {
+bool IsAlphanumeric(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
 }
 
@@ -25,84 +25,84 @@ uint32_t DigitValue(char c) {
   return static_cast<uint32_t>((c | 0x20) - 'a' + 10);
 }
 
-// Appends one character as UTF-8, through its UTF-16 form, which the core converts.
-void AppendCharacter(char32_t character, std::string& text) {
-  std::string units;
-  auto appendUnit = [&units](char32_t unit) {
-    units.push_back(static_cast<char>(unit & 0xFF));
-    units.push_back(static_cast<char>(unit >> 8));
-  };
-  if (character < 0x10000) {
-    appendUnit(character);
-  } else {
-    appendUnit(0xD800 + ((character - 0x10000) >> 10));
-    appendUnit(0xDC00 + ((character - 0x10000) & 0x3FF));
-  }
-  AppendUtf8OfUtf16Bytes(units, ByteOrder::kLittleEndian, kNoStopUnit, text);
-}
-
-// The character a numeric reference stands for, as browsers read it.
-void AppendNumbered(char32_t number, std::string& text) {
+// The character a numeric reference stands for, as HTML's tokenizer reads it: the C1 numbers
+// are the Windows-1252 characters of those bytes (the standard's index maps the five bytes
+// that have none to themselves).
+char32_t NumberedCharacter(uint32_t number) {
   bool surrogate = number >= 0xD800 && number <= 0xDFFF;
-  if (number == 0 || surrogate || number > kLastCharacter) {
-    AppendCharacter(kReplacement, text);
-  } else if (number >= 0x80 && number <= 0x9F) {
-    std::string converted;
-    WesternCodePage().toText(std::string(1, static_cast<char>(number)), converted);
-    text.append(converted);
-  } else {
-    AppendCharacter(number, text);
+  if (number == 0 || surrogate || number > kLastCharacter) return kReplacement;
+  if (number >= 0x80 && number <= 0x9F) {
+    static const SingleByteTable* const western = SingleByteTableOf("windows-1252");
+    return western->characters[number - 0x80];
   }
+  return number;
 }
 
-// Decodes the numeric reference at the start of html ("&#..."); returns the bytes it takes,
-// 0 when it is none.
-size_t AppendNumericReference(std::string_view html, std::string& text) {
-  size_t at = 2;
-  bool hex = at < html.size() && (html[at] == 'x' || html[at] == 'X');
-  if (hex) ++at;
-  size_t digitsStart = at;
+// "&#..." at html[at]: returns where it ends, or at when it holds no digit.
+size_t AppendNumericReference(std::string_view html, size_t at, std::string& text) {
+  size_t next = at + 2;
+  bool hex = next < html.size() && (html[next] == 'x' || html[next] == 'X');
+  if (hex) ++next;
+  size_t digitsStart = next;
   uint32_t number = 0;
-  for (; at < html.size() && IsDigit(html[at], hex); ++at) {
-    uint32_t next = number * (hex ? 16 : 10) + DigitValue(html[at]);
-    number = number > kLastCharacter ? number : next;  // stays beyond once beyond
+  for (; next < html.size() && IsDigit(html[next], hex); ++next) {
+    uint32_t value = number * (hex ? 16 : 10) + DigitValue(html[next]);
+    number = number > kLastCharacter ? number : value;  // stays beyond once beyond
   }
-  if (at == digitsStart) return 0;
-  if (at < html.size() && html[at] == ';') ++at;
-  AppendNumbered(number, text);
-  return at;
+  if (next == digitsStart) return at;
+  if (next < html.size() && html[next] == ';') ++next;
+  AppendUtf8Character(NumberedCharacter(number), text);
+  return next;
 }
 
-// Decodes the named reference at the start of html ("&name;"); returns the bytes it takes, 0
-// when it is none of the known ones.
-size_t AppendNamedReference(std::string_view html, std::string& text) {
-  size_t end = 1;
-  while (end < html.size() && IsNameCharacter(html[end])) ++end;
-  if (end == 1 || end >= html.size() || html[end] != ';') return 0;
-  char32_t character = NamedCharacter(html.substr(1, end - 1));
-  if (character == 0) return 0;
-  AppendCharacter(character, text);
-  return end + 1;
-}
-
-size_t AppendReference(std::string_view html, std::string& text) {
-  if (html.size() > 1 && html[1] == '#') return AppendNumericReference(html, text);
-  return AppendNamedReference(html, text);
+// "&name" at html[at]: returns where it ends, or at when no name matches.
+size_t AppendNamedReference(std::string_view html, size_t at, bool inAttribute, std::string& text) {
+  const NamedReference* reference = LongestNamedReference(html.substr(at + 1));
+  if (!reference) return at;
+  size_t nameLength = std::strlen(reference->name);
+  size_t end = at + 1 + nameLength;
+  bool legacy = reference->name[nameLength - 1] != ';';
+  if (inAttribute && legacy && end < html.size() &&
+      (html[end] == '=' || IsAlphanumeric(html[end]))) {
+    text.append(html.substr(at, end - at));  // "&copy=" in a query string
+    return end;
+  }
+  AppendUtf8Character(reference->first, text);
+  if (reference->second) AppendUtf8Character(reference->second, text);
+  return end;
 }
 
 }  // namespace
 
-void AppendHtmlDecoded(std::string_view html, std::string& text) {
-  size_t at = 0;
-  while (at < html.size()) {
-    size_t ampersand = html.find('&', at);
-    if (ampersand == std::string_view::npos) ampersand = html.size();
-    text.append(html.substr(at, ampersand - at));
-    if (ampersand == html.size()) break;
-    size_t used = AppendReference(html.substr(ampersand), text);
-    if (used == 0) text.push_back('&');
-    at = ampersand + (used == 0 ? 1 : used);
+void AppendUtf8Character(char32_t character, std::string& text) {
+  if (character < 0x80) {
+    text.push_back(static_cast<char>(character));
+  } else if (character < 0x800) {
+    text.push_back(static_cast<char>(0xC0 | (character >> 6)));
+    text.push_back(static_cast<char>(0x80 | (character & 0x3F)));
+  } else if (character < 0x10000) {
+    text.push_back(static_cast<char>(0xE0 | (character >> 12)));
+    text.push_back(static_cast<char>(0x80 | ((character >> 6) & 0x3F)));
+    text.push_back(static_cast<char>(0x80 | (character & 0x3F)));
+  } else {
+    text.push_back(static_cast<char>(0xF0 | (character >> 18)));
+    text.push_back(static_cast<char>(0x80 | ((character >> 12) & 0x3F)));
+    text.push_back(static_cast<char>(0x80 | ((character >> 6) & 0x3F)));
+    text.push_back(static_cast<char>(0x80 | (character & 0x3F)));
   }
+}
+
+size_t AppendCharacterReference(std::string_view html, size_t at, bool inAttribute,
+                                std::string& text) {
+  size_t end = at;
+  if (at + 1 < html.size() && html[at + 1] == '#') {
+    end = AppendNumericReference(html, at, text);
+  } else if (at + 1 < html.size() && IsAlphanumeric(html[at + 1])) {
+    end = AppendNamedReference(html, at, inAttribute, text);
+  }
+  if (end != at) return end;
+  text.push_back('&');
+  return at + 1;
 }
 
 void AppendHtmlEscaped(std::string_view text, std::string& html) {

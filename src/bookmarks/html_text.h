@@ -1,17 +1,23 @@
-// Text inside HTML, as bookmark files hold it: character references decoded, and special
-// characters escaped. Portable.
+// Text inside HTML, as bookmark files hold it: character references decoded as HTML's
+// tokenizer decodes them, and special characters escaped. Portable.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
-// Appends the text of HTML text or an attribute value (UTF-8) with its character references
-// decoded: named ones of the set html_entities.h knows ("&amp;", "&eacute;"), always with
-// their semicolon, and numeric ones ("&#233;", "&#xE9;"), whose semicolon may be missing.
-// A reference to no character (0, a surrogate, beyond U+10FFFF) gives U+FFFD; 128 to 159 give
-// the Windows-1252 characters of those bytes, as browsers read them. Anything else, an unknown
-// name included, stays as it is written.
-void AppendHtmlDecoded(std::string_view html, std::string& text);
+// Appends the character as UTF-8.
+void AppendUtf8Character(char32_t character, std::string& text);
+
+// Decodes the character reference that begins at html[at], an "&", and appends its text;
+// returns where the text after it starts. Named references take the whole table of HTML, with
+// their ";" or the legacy names without it; numeric ones ("&#233;", "&#xE9;") need no ";". In an
+// attribute's value a legacy name followed by "=" or a letter or digit is no reference
+// ("?a=1&copy=2" keeps "&copy="). A number of no character (0, a surrogate, beyond U+10FFFF)
+// gives U+FFFD, and 128 to 159 give the Windows-1252 characters of those bytes. An "&" that
+// begins no reference is appended as it is and only it is consumed.
+size_t AppendCharacterReference(std::string_view html, size_t at, bool inAttribute,
+                                std::string& text);
 
 // Appends text escaped for HTML text and double-quoted attribute values: & < > " become
 // &amp; &lt; &gt; &quot;.

@@ -5,6 +5,7 @@
 
 #include "bookmarks/bookmark_export.h"
 #include "bookmarks/bookmark_file.h"
+#include "bookmarks/export_encoding.h"
 #include "bookmarks/list_merge.h"
 #include "bookmarks/tool_platform.h"
 #include "bookmarks/tool_reports.h"
@@ -42,6 +43,7 @@ std::vector<Website> WebsitesOf(const BookmarkExport& found, ImportCounts& count
   for (const Bookmark& bookmark : found.bookmarks) {
     switch (WebsiteOfBookmark(bookmark, website)) {
       case SkipReason::kNone:
+        if (bookmark.undecodable) ++counts.undecodableNames;
         websites.push_back(std::move(website));
         break;
       case SkipReason::kNotWebAddress:
@@ -49,6 +51,9 @@ std::vector<Website> WebsitesOf(const BookmarkExport& found, ImportCounts& count
         break;
       case SkipReason::kNoAddress:
         ++counts.noAddress;
+        break;
+      case SkipReason::kNoHost:
+        ++counts.noHost;
         break;
     }
   }
@@ -64,11 +69,19 @@ bool ReadExportWebsites(const std::string& exportPath, std::vector<Website>& web
     problem = NotReadText(exportPath, reading);
     return false;
   }
-  // Exports are UTF-8; one with a mark, in UTF-16 or in the code page is read as a list is.
-  BookmarkExport found = ReadBookmarkExport(DecodeListFile(std::move(bytes), ListCodePage()).text);
+  DecodedExport decoded = DecodeExport(bytes, DecodeMultiByteText);
+  counts.encoding = decoded.encoding;
+  if (!decoded.readable) {
+    problem = exportPath + " is written in the character set " + decoded.encoding +
+              ", which quillet-bookmarks cannot read.";
+    return false;
+  }
+  bytes = std::string();
+  BookmarkExport found = ReadBookmarkExport(decoded.text, decoded.replacedAt);
   if (!found.recognised) {
-    problem = exportPath + " is not a browser's bookmark export: it does not begin with " +
-              "<!DOCTYPE NETSCAPE-Bookmark-file-1>.";
+    problem = exportPath + " is not a browser's bookmark export: it neither begins with " +
+              "<!DOCTYPE NETSCAPE-Bookmark-file-1> nor holds a bookmark list (<DL> with " +
+              "<DT><A HREF=...> in it).";
     return false;
   }
   websites = WebsitesOf(found, counts);
@@ -119,6 +132,9 @@ ToolOutcome RunTool(const std::vector<std::string>& arguments) {
 
 ToolOutcome ImportBookmarks(const std::string& exportPath, const std::string& listPath) {
   if (!HasTextExtension(listPath)) return BadInput(NotAListText(listPath) + kNothingWritten);
+  if (IsFolder(listPath)) {
+    return BadInput(listPath + " is a folder, not a list file." + kNothingWritten);
+  }
   if (exportPath == listPath) {
     return BadInput("The export and the list are the same file, " + listPath + "." +
                     kNothingWritten);

@@ -1,10 +1,12 @@
-// What quillet-bookmarks needs of the platform: whole files and the code page of 8-bit lists.
+// What quillet-bookmarks needs of the platform: whole files, the code page of 8-bit lists and
+// the decoders of the web's multi-byte character sets.
 // One implementation for Windows (Quillet's own file access and code page) and one for POSIX
 // systems. Paths are UTF-8.
 #pragma once
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "list/file_status.h"
 #include "list/list_file_form.h"
@@ -18,6 +20,14 @@ FileWriteStatus ReplaceFileBytes(const std::string& path, std::string_view bytes
 
 // True when a file or folder has that name.
 bool PathExists(const std::string& path);
+
+// True when a folder has that name.
+bool IsFolder(const std::string& path);
+
+// The platform's decoder of the web's multi-byte encodings (a MultiByteDecoder of
+// export_encoding.h): each byte that begins no character becomes U+FFFD.
+bool DecodeMultiByteText(std::string_view encodingName, std::string_view bytes, std::string& text,
+                         std::vector<size_t>& replacedAt);
 
 // The conversion of 8-bit list files, and its name for the help text.
 const CodePageConversion& ListCodePage();

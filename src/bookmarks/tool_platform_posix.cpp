@@ -1,6 +1,7 @@
 // The POSIX side of the tool: whole files through open, read, write and rename, and the
 // Western code page, which is what Wine gives a Windows program under the C and en_US locales.
 #include <fcntl.h>
+#include <iconv.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -59,6 +60,37 @@ int CreateFileBeside(const std::string& target, mode_t mode, std::string& create
   return -1;
 }
 
+// The iconv names of the web's multi-byte encodings: the Encoding Standard's Shift_JIS is
+// Windows' code page 932, its GBK is read as gb18030, its Big5 is Big5-HKSCS and its EUC-KR is
+// code page 949.
+const char* IconvName(std::string_view encodingName) {
+  struct Name {
+    std::string_view web;
+    const char* iconv;
+  };
+  static constexpr Name kNames[] = {
+      {"Shift_JIS", "CP932"}, {"EUC-JP", "EUC-JP"},   {"ISO-2022-JP", "ISO-2022-JP"},
+      {"GBK", "GB18030"},     {"gb18030", "GB18030"}, {"Big5", "BIG5-HKSCS"},
+      {"EUC-KR", "CP949"}};
+  for (const Name& name : kNames) {
+    if (name.web == encodingName) return name.iconv;
+  }
+  return nullptr;
+}
+
+// Converts as much as iconv takes; false when it stopped at bytes that are no character.
+bool ConvertRun(iconv_t converter, const char*& in, size_t& inLeft, std::string& text) {
+  char out[4096];
+  for (;;) {
+    char* outAt = out;
+    size_t outLeft = sizeof(out);
+    size_t result = iconv(converter, const_cast<char**>(&in), &inLeft, &outAt, &outLeft);
+    text.append(out, static_cast<size_t>(outAt - out));
+    if (result != static_cast<size_t>(-1)) return true;
+    if (errno != E2BIG) return false;
+  }
+}
+
 }  // namespace
 
 FileReadStatus ReadFileBytes(const std::string& path, std::string& bytes) {
@@ -98,6 +130,31 @@ FileWriteStatus ReplaceFileBytes(const std::string& path, std::string_view bytes
 bool PathExists(const std::string& path) {
   struct stat status;
   return lstat(path.c_str(), &status) == 0;
+}
+
+bool IsFolder(const std::string& path) {
+  struct stat status;
+  return stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+bool DecodeMultiByteText(std::string_view encodingName, std::string_view bytes, std::string& text,
+                         std::vector<size_t>& replacedAt) {
+  const char* name = IconvName(encodingName);
+  iconv_t converter = name ? iconv_open("UTF-8", name) : reinterpret_cast<iconv_t>(-1);
+  if (converter == reinterpret_cast<iconv_t>(-1)) return false;
+  const char* in = bytes.data();
+  size_t inLeft = bytes.size();
+  while (!ConvertRun(converter, in, inLeft, text)) {
+    // A byte that begins no character, or a character cut short by the end: one U+FFFD, and
+    // the next byte is read afresh.
+    replacedAt.push_back(text.size());
+    text += "\xEF\xBF\xBD";
+    if (errno == EINVAL) break;
+    ++in;
+    --inLeft;
+  }
+  iconv_close(converter);
+  return true;
 }
 
 const CodePageConversion& ListCodePage() {

@@ -25,15 +25,22 @@ std::string Reasons(const std::vector<std::pair<int32_t, std::string>>& reasons)
 
 std::string ImportSummary(const std::string& exportPath, const std::string& listPath,
                           const ImportCounts& counts) {
-  int32_t skipped = counts.notWebAddress + counts.noAddress + counts.unfit;
+  int32_t skipped = counts.notWebAddress + counts.noAddress + counts.noHost + counts.unfit;
+  std::string undecodable;
+  if (counts.undecodableNames > 0) {
+    undecodable = " " + Counted(counts.undecodableNames, "name") +
+                  (counts.undecodableNames == 1 ? " holds" : " hold") + " bytes that are no " +
+                  counts.encoding + " text, shown as \xEF\xBF\xBD.";
+  }
   return "Imported " + exportPath + " into " + listPath + (counts.newList ? " (a new list)" : "") +
          ": " + Counted(counts.added, "website") + " added, " +
          std::to_string(counts.alreadyInList) + " already in the list, " + std::to_string(skipped) +
          " skipped" +
          Reasons({{counts.notWebAddress, "not http or https"},
                   {counts.noAddress, "without an address"},
+                  {counts.noHost, "without a host"},
                   {counts.unfit, "with characters the list's code page cannot hold"}}) +
-         ".";
+         "." + undecodable;
 }
 
 std::string ExportSummary(const std::string& listPath, const std::string& htmlPath,
@@ -45,6 +52,8 @@ std::string ExportSummary(const std::string& listPath, const std::string& htmlPa
 }
 
 std::string NotReadText(const std::string& path, FileReadStatus reading) {
+  if (reading == FileReadStatus::kMissing && IsFolder(path))
+    return path + " is a folder, not a file.";
   if (reading == FileReadStatus::kMissing) return "There is no file " + path + ".";
   return path + " could not be read.";
 }

@@ -13,12 +13,16 @@ struct ImportCounts {
   int32_t alreadyInList = 0;
   int32_t notWebAddress = 0;
   int32_t noAddress = 0;
+  int32_t noHost = 0;
   int32_t unfit = 0;
-  bool newList = false;  // the list was missing and has been made
+  bool newList = false;          // the list was missing and has been made
+  std::string encoding;          // the export's, as the Encoding Standard names it
+  int32_t undecodableNames = 0;  // websites whose title held bytes that were no characters
 };
 
 // "Imported B into L: 3 websites added, 1 already in the list, 2 skipped (2 not http or
-// https)."
+// https)." and, when titles held bytes that were no characters, " 1 name held bytes that are
+// no UTF-8 text, shown as \uFFFD."
 std::string ImportSummary(const std::string& exportPath, const std::string& listPath,
                           const ImportCounts& counts);
 // "Exported L to B: 3 bookmarks written, 0 skipped."

@@ -36,6 +36,11 @@ std::string InexactNotice(const std::string& path) {
          "\nIt is shown as far as possible, and changes to it cannot be saved.";
 }
 
+std::string NulNotice(const std::string& path) {
+  return "The list file holds NUL characters (code 0), which a list cannot show:\n" + path +
+         "\nEach is shown as a blank, and saving the list writes a blank in its place.";
+}
+
 std::string OutOfMemoryNotice(const std::string& path) {
   return "There is not enough memory to load the list file:\n" + path;
 }
@@ -91,7 +96,7 @@ LoadOutcome ReportOutOfMemory(const std::string& path) {
 // anything wrong. A list with characters that could not be shown as they are is shown as far as
 // it goes; one that shows nothing at all is not offered for editing either, since saving would
 // replace what could not be shown.
-LoadOutcome ShowInstalledList(const std::string& path, MainListDrawingPause& pause) {
+LoadOutcome ShowInstalledList(const std::string& path, bool heldNul, MainListDrawingPause& pause) {
   const int32_t entryCount = gWebsiteList.entryCount;
   const bool exact = !gWebsiteList.listFileInexact;
   FilledList filled = FillMainList(gWebsiteList.entries, entryCount, gWebsiteList.currentPosition);
@@ -102,6 +107,7 @@ LoadOutcome ShowInstalledList(const std::string& path, MainListDrawingPause& pau
   }
   pause.End();
   if (!exact) ShowLoadNotice(InexactNotice(path));
+  if (heldNul) ShowNotice(NulNotice(path), MB_ICONWARNING | MB_OK, "");
   if (entryCount > 0) return LoadOutcome::kLoaded;
   if (!exact) return LoadOutcome::kUnreadable;
   ShowLoadNotice("File contains no websites");
@@ -119,13 +125,14 @@ LoadOutcome LoadFromPath(const std::string& path) {
   gWebsiteList.entries = EntryStore();  // the earlier list goes before the next one is read
   FileRead file = ReadWholeFile(path);  // step 1
   LoadedList loaded = LoadedListOf(std::move(file.bytes), SystemCodePage());  // steps 2, 3
-  InstallLoadedList(file, std::move(loaded));                                 // step 4
+  const bool heldNul = loaded.nulCharacters > 0;
+  InstallLoadedList(file, std::move(loaded));  // step 4
   if (gWebsiteList.listFileUnread) {
     pause.End();
     ShowLoadNotice(UnreadableNotice(path));
     return LoadOutcome::kUnreadable;
   }
-  return ShowInstalledList(path, pause);  // step 5
+  return ShowInstalledList(path, heldNul, pause);  // step 5
 }
 
 }  // namespace

@@ -15,8 +15,13 @@ struct LoadedList {
   bool exact = true;
   EntryStore entries;
   int32_t entryCount = 0;
+  // NUL characters in the file's text (a 00 byte, or U+0000 in UTF-16). No text that the
+  // platform shows or edits can hold one, so each became a blank: a blank fits every form of
+  // list file, so saving the list changes no other byte.
+  int32_t nulCharacters = 0;
 };
 
-// Decides the form of the file's bytes, decodes them into the program's text and parses the
-// entries out of it. Throws std::bad_alloc when the list does not fit in memory.
+// Decides the form of the file's bytes, decodes them into the program's text, turns NUL
+// characters into blanks and parses the entries out of it. Throws std::bad_alloc when the list does
+// not fit in memory.
 LoadedList LoadedListOf(std::string fileBytes, const CodePageConversion& codePage);

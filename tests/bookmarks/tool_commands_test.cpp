@@ -41,11 +41,12 @@ struct ScratchFolder {
     std::ifstream file(folder / name, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(file), {});
   }
-  // Every file's name and bytes.
+  // Every file's name and bytes; a folder's name and "/".
   std::map<std::string, std::string> Files() const {
     std::map<std::string, std::string> files;
     for (const auto& file : fs::directory_iterator(folder)) {
-      files[file.path().filename().u8string()] = Read(file.path().filename().u8string());
+      const std::string name = file.path().filename().u8string();
+      files[name] = file.is_directory() ? "/" : Read(name);
     }
     return files;
   }
@@ -115,6 +116,75 @@ TEST(ToolCommands, DroppedFilesWorkBesideThemselvesAndNeverReplaceAFile) {
   EXPECT_EQ(scratch.Read("Favourites.html"), exportBytes);
 }
 
+// Exports of every shape a browser imports, each into a new list: the entries and the summary.
+TEST(ToolCommands, ExportsOfEveryShapeGiveTheWebsitesABrowserImports) {
+  using namespace std::string_literals;
+  constexpr char kDoctype[] = "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n";
+  const std::string cafe = "<DT><A HREF=\"http://cafe.example/\">caf\xC3\xA9</A>\n";
+  std::string utf16;
+  for (char c : std::string(kDoctype) + "<DL><DT><A HREF=\"http://u.example/\">U</A></DL>") {
+    utf16 += c + "\0"s;
+  }
+  struct Case {
+    std::string html;
+    std::vector<std::string> entries;
+    std::string summary;  // what the summary says after the list's name
+  };
+  const Case cases[] = {
+      {kDoctype + "<DL><DT><A HREF=\"http://a.example/\">one\x1Atwo</A>\n"s +
+           "<DT><A HREF=\"http://b.example/\">b</A></DL>",
+       {"http://a.example/|one two", "http://b.example/|b"},
+       " (a new list): 2 websites added, 0 already in the list, 0 skipped."},
+      {kDoctype + cafe + "<DT><A HREF=\"http://stray.example/\">caf\xE9</A>\n" +
+           "<DT><A HREF=\"http://s2.example/\">s\xFF\xFE</A>\n<DT><A HREF=\"javascript:\">\xE9</A>",
+       {"http://cafe.example/|caf\xC3\xA9", "http://stray.example/|caf\xEF\xBF\xBD",
+        "http://s2.example/|s\xEF\xBF\xBD\xEF\xBF\xBD"},
+       " (a new list): 3 websites added, 0 already in the list, 1 skipped (1 not http or https). "
+       "2 names hold bytes that are no UTF-8 text, shown as \xEF\xBF\xBD."},
+      {kDoctype +
+           "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1251\">\n"s +
+           "<DL><DT><A HREF=\"http://r.example/\">\xCF\xF0\xE8\xE2\xE5\xF2</A></DL>",
+       {"http://r.example/|\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82"},
+       " (a new list): 1 website added, 0 already in the list, 0 skipped."},
+      // Without the doctype: a service's export, and an old browser's that begins with <HTML>.
+      {"<HTML><META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=UTF-8\">"
+       "<TITLE>Bookmarks</TITLE><H1>Bookmarks</H1><DL><p><DT><H3>Label</H3><DL><p>"
+       "<DT><A HREF=\"https://g.example/\" ADD_DATE=\"1\">G &amp; "
+       "<b>bold</b></A></DL><p></DL><p></HTML>",
+       {"https://g.example/|G & bold"},
+       " (a new list): 1 website added, 0 already in the list, 0 skipped."},
+      {"<HTML>\r<TITLE>Favorites</TITLE>\r<BODY>\r<H1>Favorites</H1>\r<DL>\r<DT><A "
+       "HREF=\"http://m.example/\">M&nbsp;&nbsp;</A>\r<DT><A "
+       "HREF=\"http://n.example/\">&nbsp;</A>\r"
+       "</DL>\r</BODY>\r</HTML>",
+       {"http://m.example/|M", "http://n.example/|"},
+       " (a new list): 2 websites added, 0 already in the list, 0 skipped."},
+      {kDoctype + "<DL><DT><A HREF=\"http:\">a</A><DT><A HREF=\"https://\">b</A>"s +
+           "<DT><A HREF=\"http:///path\">c</A><script>'<DT><A HREF=\"http://s.example/\">'</script>"
+           "<textarea><A HREF=\"http://t.example/\"></textarea></DL>",
+       {},
+       " (a new list): 0 websites added, 0 already in the list, 3 skipped (3 without a host)."},
+      {kDoctype + "<DL><p>\n</DL><p>\n"s,
+       {},
+       " (a new list): 0 websites added, 0 already in the list, 0 skipped."},
+      {utf16,
+       {"http://u.example/|U"},
+       " (a new list): 1 website added, 0 already in the list, 0 skipped."},
+  };
+  ScratchFolder scratch;
+  int number = 0;
+  for (const Case& c : cases) {
+    const std::string name = "shape" + std::to_string(++number);
+    SCOPED_TRACE(name);
+    scratch.Write(name + ".html", c.html);
+    ToolOutcome outcome = OpenDroppedFile(scratch.Path(name + ".html"));
+    EXPECT_EQ(outcome.exitCode, kExitDone) << outcome.text;
+    EXPECT_EQ(outcome.text, "Imported " + scratch.Path(name + ".html") + " into " +
+                                scratch.Path(name + ".txt") + c.summary);
+    EXPECT_EQ(EntriesOf(scratch.Read(name + ".txt")), c.entries);
+  }
+}
+
 TEST(ToolCommands, RefusalsSayWhyAndChangeNoFile) {
   ScratchFolder scratch;
   scratch.Write("export.html", ChromeShapedExport(kExportFolders));
@@ -122,6 +192,7 @@ TEST(ToolCommands, RefusalsSayWhyAndChangeNoFile) {
   scratch.Write("notes.html", "<!DOCTYPE html><A HREF=\"http://x.example/\">x</A>");
   scratch.Write("unreadable.txt", "\xEF\xBB\xBFhttp://x.example/, \xFF\r\n");
   scratch.Write("taken.html", "mine");
+  fs::create_directory(scratch.folder / "folder.txt");
   scratch.Write("locked.txt", "http://locked.example/\r\n");
   fs::permissions(scratch.folder / "locked.txt",
                   fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
@@ -133,7 +204,10 @@ TEST(ToolCommands, RefusalsSayWhyAndChangeNoFile) {
     std::string says;
   };
   const Case cases[] = {
-      {{"import", "notes.html", "list.txt"}, kExitBadInput, "is not a browser's bookmark export"},
+      {{"import", "notes.html", "list.txt"},
+       kExitBadInput,
+       "is not a browser's bookmark export: it neither begins with "
+       "<!DOCTYPE NETSCAPE-Bookmark-file-1> nor holds a bookmark list"},
       {{"import", "notes.html", "new.txt"}, kExitBadInput, "Nothing was written."},
       {{"import", "missing.html", "new.txt"}, kExitBadInput, "There is no file"},
       {{"import", "export.html", "list.doc"}, kExitBadInput, "is not a list"},
@@ -143,6 +217,9 @@ TEST(ToolCommands, RefusalsSayWhyAndChangeNoFile) {
       {{"export", "missing.txt", "new.html"}, kExitBadInput, "There is no file"},
       {{"export", "export.html", "new.html"}, kExitBadInput, "is not a list"},
       {{"export", "unreadable.txt", "new.html"}, kExitBadInput, "cannot read as they are"},
+      {{"import", "export.html", "folder.txt"}, kExitBadInput, "is a folder, not a list file."},
+      {{"export", "folder.txt", "new.html"}, kExitBadInput, "folder.txt is a folder, not a file."},
+      {{"folder.txt"}, kExitBadInput, "folder.txt is a folder, not a file."},
       {{}, kExitUsage, "Usage: quillet-bookmarks import"},
       {{"import", "export.html"}, kExitUsage, "takes two files"},
       {{"import", "list.txt", "list.txt"}, kExitBadInput, "the same file"},

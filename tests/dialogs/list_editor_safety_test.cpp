@@ -198,6 +198,55 @@ TEST_F(ListEditorTest, AccentedLettersAndTheEuroSignAreSavedUnchangedWithoutAski
   EXPECT_NE(saved.find(EntryLine(3) + " caf\xE9 \x80\r\n"), std::string::npos);
 }
 
+// A NUL character in an 8-bit, a UTF-8 and a UTF-16 list: the load says what becomes of it,
+// the main list and the editor show a blank in its place, and an edit saved changes that
+// character alone, the file keeping its form.
+TEST_F(ListEditorTest, ANulCharacterBecomesABlankThatTheListCanBeEditedAndSavedWith) {
+  using namespace std::string_literals;
+  const std::string lines = "http://a.example, Al\0pha\r\nhttp://b.example, Beta caf\xC3\xA9\r\n"s;
+  auto utf16 = [](const std::string& ascii) {
+    std::string bytes = "\xFF\xFE";
+    for (char c : ascii) bytes += c + "\0"s;
+    return bytes;
+  };
+  struct Case {
+    const char* form;
+    std::string before, after;  // the file's bytes
+  };
+  const std::string ascii = "http://a.example, Al\0pha\r\nhttp://b.example, Beta\r\n\r\n\r\n"s;
+  std::string asciiAfter = ascii;
+  asciiAfter[asciiAfter.find('\0')] = ' ';
+  std::string utf8After = lines + "\r\n\r\n";
+  utf8After[utf8After.find('\0')] = ' ';
+  const Case cases[] = {
+      {"8-bit", ascii, asciiAfter},
+      {"UTF-8", lines + "\r\n\r\n", utf8After},
+      {"UTF-16", utf16(ascii), utf16(asciiAfter)},
+  };
+  const std::string notice =
+      "The list file holds NUL characters (code 0), which a list cannot "
+      "show:\n" +
+      path_ +
+      "\nEach is shown as a blank, and saving the "
+      "list writes a blank in its place.";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.form);
+    NoticeWatcher watcher({IDOK, IDYES});
+    UseList(c.before);
+    ASSERT_EQ(watcher.Notices().size(), 1u);
+    ExpectNotice(watcher.Notices()[0], notice, MB_ICONWARNING);
+    EXPECT_EQ(ListItemText(mainDialog_, kMainListId, 1), "Al pha");
+    RunEditor(1, {{"editor open", EditorOpen, [] {
+                     EXPECT_EQ(EditText().substr(0, 27), "http://a.example, Al pha\r\nh");
+                     PlaceCaretAtEndOfLine(1);
+                     TypeCharacters(L"x\b");  // an edit undone: the text is the list's own
+                     PostClose();
+                   }}});
+    ASSERT_EQ(watcher.Notices().size(), 2u) << "the save question, and no notice after the save";
+    EXPECT_EQ(ReadFileBytes(file_), c.after);
+  }
+}
+
 void SetWriteTime(const std::wstring& path, FILETIME time) {
   HANDLE file = CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
