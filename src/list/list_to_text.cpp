@@ -8,8 +8,8 @@
 #include "list/website_list.h"
 
 std::string ListToText() {
-  const int32_t entryCount = gWebsiteList.entryCount;
-  const int64_t storedEntries = StoredEntries(gWebsiteList.entries);
+  const int32_t entryCount = gWebsiteList.file.entryCount;
+  const int64_t storedEntries = StoredEntries(gWebsiteList.file.entries);
   std::vector<int32_t> order;
   order.reserve(static_cast<size_t>(std::max(entryCount, 0)));
   for (int32_t position = 1; position <= entryCount; ++position) {
@@ -17,5 +17,5 @@ std::string ListToText() {
     // An item value that names no entry (a missing item reads as -1) contributes no line.
     if (entry >= 1 && entry <= entryCount && entry <= storedEntries) order.push_back(entry);
   }
-  return ListTextOfEntries(gWebsiteList.entries, order);
+  return ListTextOfEntries(gWebsiteList.file.entries, order);
 }

@@ -73,7 +73,7 @@ void LoadDefaultList(HWND dialog) {
     return;
   }
   if (!LoadListAndReport(dialog)) return;
-  SetStatusText(dialog, kStatusBarId, kCounterPart, 0, StartUpCounterText(gWebsiteList.entryCount));
+  SetStatusText(dialog, kStatusBarId, kCounterPart, 0, StartUpCounterText(gWebsiteList.file.entryCount));
 }
 
 void OnMainListNotification(HWND dialog, int notificationCode) {
@@ -84,5 +84,5 @@ void OnMainListNotification(HWND dialog, int notificationCode) {
 
 void ShowCounter(HWND dialog) {
   SetStatusText(dialog, kStatusBarId, kCounterPart, 0,
-                CounterText(gWebsiteList.currentPosition, gWebsiteList.entryCount));
+                CounterText(gWebsiteList.currentPosition, gWebsiteList.file.entryCount));
 }
