@@ -185,6 +185,11 @@ void StopLinkDrops(HWND dialog);
 // The dialog's drop target, to hand it data as a drag would; nullptr when it accepts no links.
 IDropTarget* LinkDropTargetOf(HWND dialog);
 
+// --- The clipboard ----------------------------------------------------------------------------
+
+// The text on the clipboard; empty when it holds none or cannot be opened.
+std::string ClipboardText(HWND owner);
+
 // --- Keys that text fields keep ---------------------------------------------------------------
 
 // Shortcuts of the dialog that act only while the keyboard focus is not in a text field (an

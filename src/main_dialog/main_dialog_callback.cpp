@@ -6,6 +6,7 @@
 #include "list/data_folder.h"
 #include "list/main_list.h"
 #include "list/website_list.h"
+#include "main_dialog/list_changes.h"
 #include "main_dialog/list_loading.h"
 #include "main_dialog/main_dialog_text.h"
 
@@ -32,6 +33,12 @@ void OnCommand(HWND dialog, WPARAM wParam) {
     case kHelpLabelId:
       ShowHelp();
       break;
+    case kPasteCommand:
+      PasteWebsite(dialog);
+      break;
+    case kRemoveCommand:
+      RemoveSelectedWebsite(dialog);
+      break;
   }
 }
 
@@ -41,7 +48,7 @@ void SendCommand(HWND dialog, int id) {
   SendMessageA(dialog, WM_COMMAND, id, 0);
 }
 
-int32_t MainDialogCallback(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+int32_t MainDialogCallback(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG:
       InitMainDialog(dialog);
@@ -52,6 +59,9 @@ int32_t MainDialogCallback(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     case WM_COMMAND:
       OnCommand(dialog, wParam);
       break;
+    case kLinkDroppedMessage:
+      AddDroppedLink(dialog, *reinterpret_cast<const DroppedLink*>(lParam));
+      break;
   }
   return 0;
 }
@@ -61,6 +71,9 @@ void InitMainDialog(HWND dialog) {
   ChooseDataFolder();
   AttachAccelerators(dialog,
                      {{FVIRTKEY, VK_RETURN, kOpenCommand}, {FVIRTKEY, VK_F1, kHelpCommand}});
+  AttachKeysOutsideText(
+      dialog, {{FCONTROL | FVIRTKEY, 'V', kPasteCommand}, {FVIRTKEY, VK_DELETE, kRemoveCommand}});
+  AcceptLinkDrops(dialog);
   AttachMainList(dialog);
   PostMessageA(dialog, kDeferredLoadMessage, 0, 0);
 }
@@ -73,7 +86,8 @@ void LoadDefaultList(HWND dialog) {
     return;
   }
   if (!LoadListAndReport(dialog)) return;
-  SetStatusText(dialog, kStatusBarId, kCounterPart, 0, StartUpCounterText(gWebsiteList.file.entryCount));
+  SetStatusText(dialog, kStatusBarId, kCounterPart, 0,
+                StartUpCounterText(gWebsiteList.file.entryCount));
 }
 
 void OnMainListNotification(HWND dialog, int notificationCode) {
