@@ -239,6 +239,19 @@ void PressKey(HWND window, UINT virtualKey) {
   PostKey(window, WM_KEYUP, virtualKey, true);
 }
 
+void PressKeyWithControl(HWND window, UINT virtualKey) {
+  SetForegroundWindow(GetAncestor(window, GA_ROOT));
+  INPUT keys[4] = {};
+  const WORD order[4] = {VK_CONTROL, static_cast<WORD>(virtualKey), static_cast<WORD>(virtualKey),
+                         VK_CONTROL};
+  for (int i = 0; i < 4; ++i) {
+    keys[i].type = INPUT_KEYBOARD;
+    keys[i].ki.wVk = order[i];
+    keys[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+  }
+  SendInput(4, keys, sizeof(INPUT));
+}
+
 void TypeText(HWND window, const std::string& text) {
   for (wchar_t c : ToWide(text)) {
     if (c == L'\n') continue;  // Enter types the whole line break
