@@ -216,7 +216,9 @@ DWORD EffectOf(const LinkDropTarget* target, DWORD allowed) {
 HRESULT STDMETHODCALLTYPE DragEnterTarget(IDropTarget* face, IDataObject* data, DWORD, POINTL,
                                           DWORD* effect) {
   LinkDropTarget* target = TargetOf(face);
-  target->carriesLink = data && OffersLink(data);
+  // A disabled dialog has a modal dialog of its own open (the list editor): nothing may change
+  // its list under that dialog.
+  target->carriesLink = data && IsWindowEnabled(target->dialog) && OffersLink(data);
   *effect = EffectOf(target, *effect);
   return S_OK;
 }

@@ -61,8 +61,10 @@ struct DropOnMainDialog {
     EXPECT_TRUE(AcceptLinkDrops(dialog));
   }
   ~DropOnMainDialog() {
+    StopLinkDrops(dialog);  // before OLE goes; the dialog itself goes with the host
     RemoveFolder(folder);
     ClearProgramState();
+    OleUninitialize();
   }
   void Load(const std::string& bytes) {
     ASSERT_TRUE(WriteFileBytes(listPath, bytes));
