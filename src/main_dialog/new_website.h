@@ -29,8 +29,8 @@ std::string ListLineOf(const NewWebsite& website);
 // --- What the user is told and asked ------------------------------------------------------
 
 constexpr char kNothingToPasteNotice[] =
-    "The clipboard holds no web address to add.\n\nCopy an address that begins with http://, "
-    "https:// or www., or a line \"URL, name\", and press Ctrl+V again.";
+    "The clipboard holds no web address to add.\n\nCopy an address that begins with http://,\n"
+    "https:// or www., or a line of the list (\"URL, name\"),\nand press Ctrl+V in Quillet.";
 std::string NotWebAddressDropText(std::string_view url);
 std::string AlreadyInListText(std::string_view url);
 std::string NotAddedText(std::string_view path, std::string_view reason);
