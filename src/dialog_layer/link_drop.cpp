@@ -238,12 +238,15 @@ HRESULT STDMETHODCALLTYPE DragLeaveTarget(IDropTarget* face) {
 HRESULT STDMETHODCALLTYPE DropOnTarget(IDropTarget* face, IDataObject* data, DWORD, POINTL,
                                        DWORD* effect) {
   LinkDropTarget* target = TargetOf(face);
-  auto link = std::make_unique<DroppedLink>();
-  bool read = target->carriesLink && data && ReadLink(data, *link);
+  const DWORD answer = EffectOf(target, *effect);
   target->carriesLink = false;
-  *effect = read ? DROPEFFECT_COPY : DROPEFFECT_NONE;
-  if (read &&
-      PostMessageW(target->dialog, kLinkDroppedMessage, 0, reinterpret_cast<LPARAM>(link.get()))) {
+  auto link = std::make_unique<DroppedLink>();
+  if (answer == DROPEFFECT_NONE || !data || !ReadLink(data, *link)) {
+    *effect = DROPEFFECT_NONE;
+    return S_OK;
+  }
+  *effect = answer;  // never a move: the source keeps what it gave
+  if (PostMessageW(target->dialog, kLinkDroppedMessage, 0, reinterpret_cast<LPARAM>(link.get()))) {
     link.release();  // the dialog procedure takes it back
   }
   return S_OK;
