@@ -7,20 +7,10 @@
 #include "list/entry_store.h"
 #include "list/list_file_model.h"
 #include "list/list_format.h"
-#include "list/unicode_text.h"
 
 namespace {
 
 using UrlSet = std::unordered_set<std::string_view>;
-
-// The encoding the new lines are written in: the list's own, except that a code-page list of
-// ASCII alone takes UTF-8, which holds every character.
-TextEncoding EncodingToAdd(std::string_view listBytes, const ListFile& list) {
-  const TextEncoding encoding = list.form.encoding;
-  if (encoding != TextEncoding::kCodePage) return encoding;
-  bool plainText = IsAscii(listBytes.substr(0, ReadableEndOfFile(listBytes, encoding)));
-  return plainText ? TextEncoding::kUtf8 : encoding;
-}
 
 UrlSet UrlsOf(const EntryStore& entries, size_t room) {
   UrlSet urls;
@@ -39,7 +29,7 @@ MergedList MergeWebsites(const std::string& listBytes, const std::vector<Website
   ListFile list = ReadListFile(listBytes, codePage);
   merged.exact = list.exact;
   if (!list.exact) return merged;
-  const TextEncoding encoding = EncodingToAdd(listBytes, list);
+  const TextEncoding encoding = EncodingOfAddedLines(listBytes, list.form.encoding);
   UrlSet urls = UrlsOf(list.entries, websites.size());
   std::string lines;
   std::string line;

@@ -107,6 +107,23 @@ bool AddsInPlace(const DecodedListFile& file, TextEncoding encoding) {
          IsAscii(file.text);
 }
 
+// Whether the file read after a removal holds the entries of the file before it, but for the
+// entry of the removed line.
+bool KeepsOtherEntries(const ListFile& before, const ListFile& after, uint32_t removedLine) {
+  if (!after.exact) return false;
+  int32_t entry = 1;
+  for (int32_t old = 1; old <= before.entryCount; ++old) {
+    if (before.entryLines[static_cast<size_t>(old - 1)] == removedLine) continue;
+    if (entry > after.entryCount ||
+        EntryUrl(after.entries, entry) != EntryUrl(before.entries, old) ||
+        EntryName(after.entries, entry) != EntryName(before.entries, old)) {
+      return false;
+    }
+    ++entry;
+  }
+  return entry == after.entryCount + 1;
+}
+
 }  // namespace
 
 ListFile ReadListFile(std::string fileBytes, const CodePageConversion& codePage) {
@@ -117,6 +134,12 @@ ListFile ReadListFile(std::string fileBytes, const CodePageConversion& codePage)
   file.entryCount =
       ParseListText(std::move(decoded.text), decoded.form.lineEnds, file.entries, &file.entryLines);
   return file;
+}
+
+TextEncoding EncodingOfAddedLines(std::string_view fileBytes, TextEncoding fileEncoding) {
+  if (fileEncoding != TextEncoding::kCodePage) return fileEncoding;
+  bool plainText = IsAscii(fileBytes.substr(0, ReadableEndOfFile(fileBytes, fileEncoding)));
+  return plainText ? TextEncoding::kUtf8 : fileEncoding;
 }
 
 ChangedListFile BytesWithLinesAdded(std::string_view fileBytes, std::string_view lines,
@@ -145,13 +168,15 @@ ChangedListFile BytesWithLinesAdded(std::string_view fileBytes, std::string_view
 
 ChangedListFile BytesWithLineRemoved(std::string_view fileBytes, uint32_t line,
                                      const CodePageConversion& codePage) {
-  DecodedListFile file = DecodeListFile(std::string(fileBytes), codePage);
+  ListFile file = ReadListFile(std::string(fileBytes), codePage);
   if (!file.exact) return Refused(ListChange::kInexact);
   ByteSpan span;
   if (!FindFileLine(fileBytes, file.form, line, span)) return Refused(ListChange::kNoSuchLine);
   ChangedListFile changed;
   changed.bytes.reserve(fileBytes.size() - (span.end - span.start));
   changed.bytes.append(fileBytes.substr(0, span.start)).append(fileBytes.substr(span.end));
+  if (!KeepsOtherEntries(file, ReadListFile(changed.bytes, codePage), line))
+    return Refused(ListChange::kChangesOtherLines);
   return changed;
 }
 

@@ -32,6 +32,10 @@ enum class ListChange {
   kInexact,     // the file's text is not its bytes exactly: it is not written over
   kDoesNotFit,  // the new text has characters that the file's code page cannot hold
   kNoSuchLine,  // the file has no line of that number
+  // Without the line, the rest of the file would be read otherwise: its form is decided by
+  // what it holds (a file with a lone LF and one CR LF line, code-page text that only the
+  // removed line kept from reading as UTF-8).
+  kChangesOtherLines,
 };
 
 struct ChangedListFile {
@@ -45,11 +49,17 @@ struct ChangedListFile {
 // The file ends up in the encoding given: in its own, every other byte stays as it was; a
 // code-page file of ASCII alone takes the lines as UTF-8 (kUtf8) with no byte changed either;
 // otherwise the whole readable text is written again in that encoding, with its mark.
+// The encoding lines are added in: the file's own, except that code-page text of ASCII alone
+// (an empty file too) takes UTF-8, which holds every character and which ASCII reads alike.
+// Either way the file is read in the same encoding afterwards: code-page bytes added to ASCII
+// could happen to form UTF-8 and turn the whole file into UTF-8 text.
+TextEncoding EncodingOfAddedLines(std::string_view fileBytes, TextEncoding fileEncoding);
+
 ChangedListFile BytesWithLinesAdded(std::string_view fileBytes, std::string_view lines,
                                     TextEncoding encoding, const CodePageConversion& codePage);
 
 // The file without the line of that number (from 0, as ListFile::entryLines counts): its bytes
-// and its line end go, every other byte stays.
+// and its line end go, every other byte stays, and every other entry reads back as it was.
 ChangedListFile BytesWithLineRemoved(std::string_view fileBytes, uint32_t line,
                                      const CodePageConversion& codePage);
 

@@ -34,6 +34,8 @@ ListWrite RefusalOfChange(ListChange change) {
       return ListWrite::kInexact;
     case ListChange::kDoesNotFit:
       return ListWrite::kDoesNotFit;
+    case ListChange::kChangesOtherLines:
+      return ListWrite::kChangesOtherLines;
     case ListChange::kNoSuchLine:
       return ListWrite::kFailed;
     default:
@@ -55,6 +57,9 @@ const char* ListWriteReason(ListWrite result) {
       return "It holds characters that this program cannot show, so saving would change them.";
     case ListWrite::kDoesNotFit:
       return "The list holds characters that the file's code page cannot hold.";
+    case ListWrite::kChangesOtherLines:
+      return "Without that line, other lines of the file would read differently; remove it with "
+             "\"Change List\" instead.";
     case ListWrite::kReadOnly:
       return "The file is read-only.";
     case ListWrite::kFolder:

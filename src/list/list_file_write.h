@@ -13,6 +13,7 @@ enum class ListWrite {
   kNeverRead,    // refused: the file's content was never seen, so it would be lost unseen
   kInexact,      // refused: the file holds characters that the list could not show as they are
   kDoesNotFit,   // refused: the text has characters that the file's code page cannot hold
+  kChangesOtherLines,  // refused: without the line, the rest of the file would read otherwise
   kReadOnly,
   kFolder,
   kFailed,  // missing folder, file held open by another program, no room, no permission

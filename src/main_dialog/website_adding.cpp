@@ -55,7 +55,8 @@ bool TryAdding(HWND dialog, const std::string& path, const NewWebsite& website, 
     ShowNotice(AlreadyInListText(website.url), MB_ICONINFORMATION | MB_OK, "");
     return true;
   }
-  TextEncoding encoding = asUtf8 ? TextEncoding::kUtf8Marked : onDisk.form.encoding;
+  TextEncoding encoding =
+      asUtf8 ? TextEncoding::kUtf8Marked : EncodingOfAddedLines(now.bytes, onDisk.form.encoding);
   ChangedListFile changed =
       BytesWithLinesAdded(now.bytes, ListLineOf(website) + "\n", encoding, SystemCodePage());
   if (changed.outcome == ListChange::kDoesNotFit && !asUtf8) return false;

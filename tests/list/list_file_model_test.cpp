@@ -150,12 +150,21 @@ TEST(ListFileModel, CharactersTheCodePageLacksAreNeverWrittenAsStandIns) {
   EXPECT_EQ(asUtf8.bytes,
             "\xEF\xBB\xBFhttp://a, caf\xC3\xA9\r\nhttp://o.example, \xCE\xA9\r\n\x1A"
             "after");
-  // Code-page text of ASCII alone reads alike as UTF-8: the line follows, no byte changes.
+  // Code-page text of ASCII alone takes added lines as UTF-8, which reads it alike; code-page
+  // bytes could happen to form UTF-8 and turn the whole file into UTF-8 text.
+  EXPECT_EQ(EncodingOfAddedLines("http://a\n\x1A\xE9", TextEncoding::kCodePage),
+            TextEncoding::kUtf8);
+  EXPECT_EQ(EncodingOfAddedLines("http://\xE9\n", TextEncoding::kCodePage),
+            TextEncoding::kCodePage);
   EXPECT_EQ(BytesWithLinesAdded("http://a\n", omega, TextEncoding::kUtf8, codePage).bytes,
             "http://a\n" + omega);
   // An empty file takes the line alone.
   EXPECT_EQ(BytesWithLinesAdded("", "http://n\n", TextEncoding::kCodePage, codePage).bytes,
             "http://n\r\n");
+  // A removal after which the rest would read otherwise is refused: without its only CR LF the
+  // file reads with LF line ends, and its second line would become an entry.
+  EXPECT_EQ(BytesWithLineRemoved("http://a, A\r\n\nhttp://b", 0, codePage).outcome,
+            ListChange::kChangesOtherLines);
   // A file whose text is not its bytes is not written over.
   EXPECT_EQ(BytesWithLineRemoved("\xEF\xBB\xBFhttp://a\xE9\r\n", 0, codePage).outcome,
             ListChange::kInexact);

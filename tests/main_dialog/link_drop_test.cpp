@@ -109,7 +109,7 @@ TEST(LinkDrop, AddsTheWebsiteOfEachBrowsersShapeWithItsTitle) {
   struct Shape {
     const char* browser;
     Formats formats;
-    const char* line;  // written to the file, in its code page
+    const char* line;  // written to the file: a list of ASCII alone takes UTF-8
     const char* shown;
   };
   const Shape shapes[] = {
@@ -117,7 +117,7 @@ TEST(LinkDrop, AddsTheWebsiteOfEachBrowsersShapeWithItsTitle) {
        {{Registered(L"text/x-moz-url"),
          WideBytes(L"https://ff.example/page\nFirefox \x00C9t\x00E9")},
         {Registered(L"UniformResourceLocatorW"), WideBytes(L"https://ff.example/page")}},
-       "https://ff.example/page, Firefox \xC9t\xE9",
+       "https://ff.example/page, Firefox \xC3\x89t\xC3\xA9",
        "Firefox \xC3\x89t\xC3\xA9"},
       {"Chromium: the URL, and the title as the shortcut's name",
        {{Registered(L"UniformResourceLocatorW"), WideBytes(L"https://chrome.example/a,b")},
