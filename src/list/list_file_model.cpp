@@ -185,7 +185,13 @@ ChangedListFile BytesOfListText(std::string_view listText, ListFileForm form,
   ChangedListFile changed;
   std::string text = WithLineEnds(ListFileBytes(listText), form.lineEnds);
   // Never written with stand-ins for characters: that would lose what the user typed.
-  if (!EncodeListFile(std::move(text), form, codePage, changed.bytes))
-    return Refused(ListChange::kDoesNotFit);
+  if (!EncodeListFile(text, form, codePage, changed.bytes)) return Refused(ListChange::kDoesNotFit);
+  // Code-page bytes that happen to form UTF-8 (or begin as a byte-order mark) would be read
+  // back as other characters than were saved: such a text is written as UTF-8, which reads back
+  // as it is. ASCII reads alike in every form.
+  if (form.encoding == TextEncoding::kCodePage && !IsAscii(text) &&
+      DecodeListFile(changed.bytes, codePage).form.encoding != TextEncoding::kCodePage) {
+    changed.bytes = std::move(text);
+  }
   return changed;
 }

@@ -161,6 +161,15 @@ TEST(ListFileModel, CharactersTheCodePageLacksAreNeverWrittenAsStandIns) {
   // An empty file takes the line alone.
   EXPECT_EQ(BytesWithLinesAdded("", "http://n\n", TextEncoding::kCodePage, codePage).bytes,
             "http://n\r\n");
+  // Saved text whose code-page bytes would read as UTF-8 ("\xC3\xA9" is "Ã©" in the code page)
+  // is written as UTF-8, which reads back as it was.
+  const std::string mojibake = "http://m, \xC3\x83\xC2\xA9";
+  EXPECT_EQ(BytesOfListText(mojibake, {TextEncoding::kCodePage, LineEnds::kCrLf}, codePage).bytes,
+            mojibake + "\r\n\r\n");
+  EXPECT_EQ(
+      BytesOfListText("http://m, caf\xC3\xA9", {TextEncoding::kCodePage, LineEnds::kLf}, codePage)
+          .bytes,
+      "http://m, caf\xE9\n\n");
   // A removal after which the rest would read otherwise is refused: without its only CR LF the
   // file reads with LF line ends, and its second line would become an entry.
   EXPECT_EQ(BytesWithLineRemoved("http://a, A\r\n\nhttp://b", 0, codePage).outcome,
