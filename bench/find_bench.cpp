@@ -105,13 +105,13 @@ SizeTimes MeasureSize(HWND dialog, int32_t entries) {
   LoadListFile();
   times.load = Now() - start;
   PumpMessages();
-  if (gWebsiteList.entryCount != entries) return times;
+  if (gWebsiteList.file.entryCount != entries) return times;
   {
     // The fill of a load alone: the whole list into the emptied main list.
     MainListDrawingPause pause;
     ListReset(dialog, kMainListId);
     start = Now();
-    FillMainList(gWebsiteList.entries, entries, 1);
+    FillMainList(gWebsiteList.file.entries, entries, 1);
     times.fill = Now() - start;
   }
   ListSelect(dialog, kMainListId, 1);

@@ -67,20 +67,19 @@ bool Fail(const char* what, int32_t entries) {
   return false;
 }
 
-// One load, text and save of the file, as at start-up: position and tally 0.
+// One load, text and save of the file, as at start-up: position 0.
 bool RunOnce(const std::string& path, const std::string& fileBytes, int32_t entries,
              RunTimes& times) {
   if (!WriteBytes(path, fileBytes)) return Fail("cannot write the list file", entries);
   gWebsiteList.listFilePath = path;
   gWebsiteList.currentPosition = 0;
-  gWebsiteList.duplicateTally = 0;
   // As at start-up, the main list is empty before the load.
   ListReset(gMainList.dialog, kMainListId);
   PumpMessages();
   double start = Now();
   LoadListFile();
   double loaded = Now();
-  if (gWebsiteList.entryCount != entries) return Fail("the load lost entries", entries);
+  if (gWebsiteList.file.entryCount != entries) return Fail("the load lost entries", entries);
   if (ListCount(gMainList.dialog, kMainListId) != entries) return Fail("items missing", entries);
   PumpMessages();
   double textStart = Now();
@@ -89,7 +88,7 @@ bool RunOnce(const std::string& path, const std::string& fileBytes, int32_t entr
   double saveStart = Now();
   bool saved = SaveEditedText(text, 1);
   double saveDone = Now();
-  if (!saved || gWebsiteList.entryCount == 0) return Fail("the save failed", entries);
+  if (!saved || gWebsiteList.file.entryCount == 0) return Fail("the save failed", entries);
   PumpMessages();
   times.load.push_back(loaded - start);
   times.text.push_back(textDone - textStart);

@@ -10,7 +10,7 @@
 #include "bookmarks/tool_platform.h"
 #include "bookmarks/tool_reports.h"
 #include "list/list_format.h"
-#include "list/loaded_list.h"
+#include "list/list_file_model.h"
 
 namespace {
 
@@ -177,7 +177,7 @@ ToolOutcome ExportList(const std::string& listPath, const std::string& htmlPath)
   FileReadStatus reading = ReadFileBytes(listPath, bytes);
   if (reading != FileReadStatus::kRead)
     return BadInput(NotReadText(listPath, reading) + kNothingWritten);
-  LoadedList list = LoadedListOf(std::move(bytes), ListCodePage());
+  ListFile list = ReadListFile(std::move(bytes), ListCodePage());
   if (!list.exact) {
     return BadInput(listPath + " holds characters that Quillet cannot read as they are." +
                     kNothingWritten);

@@ -1,4 +1,5 @@
-// AttachAccelerators: the keyboard shortcuts that the modal loop translates for a dialog.
+// AttachAccelerators and AttachKeysOutsideText: the keyboard shortcuts that the modal loop
+// translates for a dialog.
 #include "dialog_layer/dialog_layer.h"
 #include "dialog_layer/window_records.h"
 
@@ -20,4 +21,14 @@ std::vector<ACCEL> AttachedAccelerators(HWND dialog) {
   std::vector<ACCEL> records(static_cast<size_t>(count > 0 ? count : 0));
   if (count > 0) CopyAcceleratorTableW(record->accelerators, records.data(), count);
   return records;
+}
+
+void AttachKeysOutsideText(HWND dialog, const std::vector<ACCEL>& records) {
+  WindowRecord* record = FindDialogRecord(dialog);
+  if (!record) return;
+  if (record->keysOutsideText) DestroyAcceleratorTable(record->keysOutsideText);
+  record->keysOutsideText = nullptr;
+  if (records.empty()) return;
+  std::vector<ACCEL> copy = records;  // the platform takes a non-const array
+  record->keysOutsideText = CreateAcceleratorTableW(copy.data(), static_cast<int>(copy.size()));
 }

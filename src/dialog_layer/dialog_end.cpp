@@ -6,9 +6,11 @@ namespace {
 
 void DestroyAccelerators(HWND dialog) {
   WindowRecord* record = FindDialogRecord(dialog);
-  if (!record || !record->accelerators) return;
-  DestroyAcceleratorTable(record->accelerators);
+  if (!record) return;
+  if (record->accelerators) DestroyAcceleratorTable(record->accelerators);
+  if (record->keysOutsideText) DestroyAcceleratorTable(record->keysOutsideText);
   record->accelerators = nullptr;
+  record->keysOutsideText = nullptr;
 }
 
 }  // namespace

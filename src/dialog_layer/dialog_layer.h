@@ -33,6 +33,8 @@
 
 #include "dialog_layer/layout_scale.h"
 
+struct IDropTarget;  // the platform's OLE drop target (oleidl.h)
+
 // A dialog callback: returns 0 to leave the message to the layer's default handling, any other
 // value to mark it handled.
 using DialogCallback = int32_t (*)(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
@@ -173,6 +175,39 @@ struct DialogTextMeasure {
   HGDIOBJ previousFont = nullptr;
   std::wstring wide;
 };
+
+// --- Links dropped on a dialog --------------------------------------------------------------
+
+// A link dropped on a dialog, as browsers and Explorer hand it over: "text/x-moz-url" (the URL,
+// a line break, the title), "UniformResourceLocatorW" or "UniformResourceLocator" with the title
+// of "FileGroupDescriptorW" ("title.url"), or an Internet shortcut (.url) file, whose name is
+// the title. UTF-8; the title is empty when the drop carries none.
+struct DroppedLink {
+  std::string url;
+  std::string title;
+};
+// What a dialog that accepts links gets when one is dropped on it, after the drop has ended: its
+// callback is called with this message and lParam pointing to the DroppedLink, which lives for
+// that call.
+constexpr UINT kLinkDroppedMessage = WM_APP + 0x2A0;
+// Makes the dialog (and its controls) a place to drop links on; the thread must have called
+// OleInitialize. False when the platform refuses. The layer stops it when the dialog goes.
+bool AcceptLinkDrops(HWND dialog);
+void StopLinkDrops(HWND dialog);
+// The dialog's drop target, to hand it data as a drag would; nullptr when it accepts no links.
+IDropTarget* LinkDropTargetOf(HWND dialog);
+
+// --- The clipboard ----------------------------------------------------------------------------
+
+// The text on the clipboard; empty when it holds none or cannot be opened.
+std::string ClipboardText(HWND owner);
+
+// --- Keys that text fields keep ---------------------------------------------------------------
+
+// Shortcuts of the dialog that act only while the keyboard focus is not in a text field (an
+// edit control): there the keys edit the text as usual. Translated by the modal loop after the
+// dialog's accelerators.
+void AttachKeysOutsideText(HWND dialog, const std::vector<ACCEL>& records);
 
 // --- The end of the session ---------------------------------------------------------------
 

@@ -3,6 +3,8 @@
 // the layer's default handling below.
 #include "dialog_layer/dialog_procedure.h"
 
+#include <memory>
+
 #include "dialog_layer/colors.h"
 #include "dialog_layer/dialog_layer.h"
 #include "dialog_layer/display_scale.h"
@@ -82,7 +84,16 @@ INT_PTR ReleaseAfterLastMessage(HWND dialog, int32_t result) {
   return answer;
 }
 
+// A dropped link comes through the queue, owned by the message; the callback sees it for the call.
+INT_PTR DeliverDroppedLink(HWND dialog, LPARAM lParam) {
+  std::unique_ptr<DroppedLink> link(reinterpret_cast<DroppedLink*>(lParam));
+  CallCallback(dialog, kLinkDroppedMessage, 0, reinterpret_cast<LPARAM>(link.get()));
+  return TRUE;
+}
+
 INT_PTR RouteToCallback(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == kLinkDroppedMessage) return DeliverDroppedLink(dialog, lParam);
+  if (message == WM_DESTROY) StopLinkDrops(dialog);
   int32_t result = CallCallback(dialog, message, wParam, lParam);
   if (message == WM_NCDESTROY) return ReleaseAfterLastMessage(dialog, result);
   if (result != 0) return FinishHandled(dialog, result);

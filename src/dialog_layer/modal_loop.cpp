@@ -18,10 +18,20 @@ void Idle(HWND dialog, HWND owner, bool sendIdle) {
   Sleep(1);
 }
 
+bool IsTextField(HWND window) {
+  wchar_t className[16] = {};
+  return window && GetClassNameW(window, className, 16) > 0 && _wcsicmp(className, L"Edit") == 0;
+}
+
 bool TranslateByAccelerators(HWND dialog, MSG& message) {
   const WindowRecord* record = FindDialogRecord(dialog);
-  HACCEL table = record ? record->accelerators : nullptr;
-  return table && TranslateAcceleratorW(dialog, table, &message);
+  if (!record) return false;
+  if (record->accelerators && TranslateAcceleratorW(dialog, record->accelerators, &message)) {
+    return true;
+  }
+  HACCEL outsideText = record->keysOutsideText;
+  return outsideText && !IsTextField(GetFocus()) &&
+         TranslateAcceleratorW(dialog, outsideText, &message);
 }
 
 // Handles one message; false once the dialog is gone.

@@ -35,8 +35,9 @@ struct WindowRecord {
   HBRUSH backgroundBrush = nullptr;
   DWORD style = 0;  // as created; a dialog's DS_NOIDLEMSG decides its owner's idle messages
   HACCEL accelerators = nullptr;
-  bool dismissing = false;        // DismissDialog is ending this dialog right now
-  bool messageResultSet = false;  // the callback has set the result of the current message
+  HACCEL keysOutsideText = nullptr;  // translated only while no text field has the focus
+  bool dismissing = false;           // DismissDialog is ending this dialog right now
+  bool messageResultSet = false;     // the callback has set the result of the current message
 };
 
 // Adds a record and returns it; the address stays valid until the record is released.

@@ -12,7 +12,7 @@
 #include "list/code_page_text.h"
 #include "list/list_file_access.h"
 #include "list/list_format.h"
-#include "list/loaded_list.h"
+#include "list/list_file_model.h"
 #include "list/main_list.h"
 #include "list/main_list_fill.h"
 #include "list/website_list.h"
@@ -47,30 +47,27 @@ std::string OutOfMemoryNotice(const std::string& path) {
 
 // Step 4: what the load found becomes the website list. A file never read leaves no entries
 // and may not be saved over.
-void InstallLoadedList(const FileRead& file, LoadedList loaded) {
+void InstallLoadedList(const FileRead& file, ListFile loaded) {
   gWebsiteList.loadedFile = file.stamp;
   gWebsiteList.listFileUnread = file.status == FileReadStatus::kUnreadable;
-  gWebsiteList.listFileForm = loaded.form;
-  gWebsiteList.listFileInexact = !loaded.exact;
-  gWebsiteList.entries = std::move(loaded.entries);
-  gWebsiteList.entryCount = loaded.entryCount;
+  gWebsiteList.file = std::move(loaded);
 }
 
 // What every load starts from: no entries, and nothing known about the file. The entries
 // themselves stay until the file is read, so that a refused path leaves the main list as it was.
 void ForgetLoadedFile() {
-  gWebsiteList.entryCount = 0;
+  gWebsiteList.file.entryCount = 0;
   gWebsiteList.listFileUnread = false;
-  gWebsiteList.listFileForm = ListFileForm();
-  gWebsiteList.listFileInexact = false;
+  gWebsiteList.file.form = ListFileForm();
+  gWebsiteList.file.exact = true;
   gWebsiteList.loadedFile = FileStamp();
 }
 
-// The current position names an entry to select, unless the latest normalisation found
-// duplicates: then it is a position already. Clamped to the list.
-int32_t PositionToSelect(int32_t entryCount, int32_t positionOfNamedEntry) {
-  int32_t candidate = gWebsiteList.currentPosition;
-  if (gWebsiteList.duplicateTally == 0 && positionOfNamedEntry > 0) {
+// The position of the named entry, or the number itself as a position; clamped to the list.
+int32_t PositionToSelect(int32_t entryCount, ListSelection selection,
+                         int32_t positionOfNamedEntry) {
+  int32_t candidate = selection.number;
+  if (selection.kind == ListSelection::kEntry && positionOfNamedEntry > 0) {
     candidate = positionOfNamedEntry;
   }
   return std::max(1, std::min(entryCount, candidate));
@@ -86,7 +83,7 @@ void SelectLoadedPosition(int32_t position) {
 LoadOutcome ReportOutOfMemory(const std::string& path) {
   ListReset(gMainList.dialog, kMainListId);
   ForgetLoadedFile();
-  gWebsiteList.entries = EntryStore();
+  gWebsiteList.file = ListFile();
   gWebsiteList.listFileUnread = true;
   ShowLoadNotice(OutOfMemoryNotice(path));
   return LoadOutcome::kUnreadable;
@@ -96,18 +93,20 @@ LoadOutcome ReportOutOfMemory(const std::string& path) {
 // anything wrong. A list with characters that could not be shown as they are is shown as far as
 // it goes; one that shows nothing at all is not offered for editing either, since saving would
 // replace what could not be shown.
-LoadOutcome ShowInstalledList(const std::string& path, bool heldNul, MainListDrawingPause& pause) {
-  const int32_t entryCount = gWebsiteList.entryCount;
-  const bool exact = !gWebsiteList.listFileInexact;
-  FilledList filled = FillMainList(gWebsiteList.entries, entryCount, gWebsiteList.currentPosition);
+LoadOutcome ShowInstalledList(const std::string& path, ListSelection selection,
+                              MainListDrawingPause& pause) {
+  const int32_t entryCount = gWebsiteList.file.entryCount;
+  const bool exact = gWebsiteList.file.exact;
+  const int32_t soughtEntry = selection.kind == ListSelection::kEntry ? selection.number : 0;
+  FilledList filled = FillMainList(gWebsiteList.file.entries, entryCount, soughtEntry);
   if (entryCount > 0) {
     int margin = ScaleForWindow(gMainList.list, kScrollWidthMargin);
     ListSetScrollWidth(gMainList.dialog, kMainListId, filled.widest + margin);
-    SelectLoadedPosition(PositionToSelect(entryCount, filled.soughtPosition));
+    SelectLoadedPosition(PositionToSelect(entryCount, selection, filled.soughtPosition));
   }
   pause.End();
   if (!exact) ShowLoadNotice(InexactNotice(path));
-  if (heldNul) ShowNotice(NulNotice(path), MB_ICONWARNING | MB_OK, "");
+  if (gWebsiteList.file.nulCharacters > 0) ShowNotice(NulNotice(path), MB_ICONWARNING | MB_OK, "");
   if (entryCount > 0) return LoadOutcome::kLoaded;
   if (!exact) return LoadOutcome::kUnreadable;
   ShowLoadNotice("File contains no websites");
@@ -115,33 +114,36 @@ LoadOutcome ShowInstalledList(const std::string& path, bool heldNul, MainListDra
 }
 
 // Throws std::bad_alloc when the list does not fit in memory.
-LoadOutcome LoadFromPath(const std::string& path) {
+LoadOutcome LoadFromPath(const std::string& path, ListSelection selection) {
   if (!HasTextExtension(path)) {
     ShowLoadNotice("Selected file is not a text file");
     return LoadOutcome::kNotTextFile;
   }
   MainListDrawingPause pause;
   ListReset(gMainList.dialog, kMainListId);
-  gWebsiteList.entries = EntryStore();  // the earlier list goes before the next one is read
+  gWebsiteList.file = ListFile();       // the earlier list goes before the next one is read
   FileRead file = ReadWholeFile(path);  // step 1
-  LoadedList loaded = LoadedListOf(std::move(file.bytes), SystemCodePage());  // steps 2, 3
-  const bool heldNul = loaded.nulCharacters > 0;
-  InstallLoadedList(file, std::move(loaded));  // step 4
+  ListFile loaded = ReadListFile(std::move(file.bytes), SystemCodePage());  // steps 2, 3
+  InstallLoadedList(file, std::move(loaded));                               // step 4
   if (gWebsiteList.listFileUnread) {
     pause.End();
     ShowLoadNotice(UnreadableNotice(path));
     return LoadOutcome::kUnreadable;
   }
-  return ShowInstalledList(path, heldNul, pause);  // step 5
+  return ShowInstalledList(path, selection, pause);  // step 5
 }
 
 }  // namespace
 
 LoadOutcome LoadListFile() {
+  return LoadListFile({ListSelection::kEntry, gWebsiteList.currentPosition});
+}
+
+LoadOutcome LoadListFile(ListSelection selection) {
   ForgetLoadedFile();
   try {
     // A copy: a notice runs a message loop, in which the user may choose another list.
-    return LoadFromPath(std::string(gWebsiteList.listFilePath));
+    return LoadFromPath(std::string(gWebsiteList.listFilePath), selection);
   } catch (const std::bad_alloc&) {
     return ReportOutOfMemory(gWebsiteList.listFilePath);
   }

@@ -14,7 +14,19 @@ enum class LoadOutcome {
                  // that cannot be shown (its own notice)
 };
 
-// Reads the list file at the website list's path into the website list and the main list.
+// What a load selects: the item of an entry, by entry number, or a position of the main list
+// (from 1). Either is clamped to the list; an entry number that names no entry is taken as a
+// position.
+struct ListSelection {
+  enum Kind { kEntry, kPosition };
+  Kind kind = kEntry;
+  int32_t number = 0;
+};
+
+// Reads the list file at the website list's path into the website list and the main list, and
+// selects the item given.
+LoadOutcome LoadListFile(ListSelection selection);
+// The same, selecting the entry the current position names (at start-up, none: the first item).
 LoadOutcome LoadListFile();
 
 // Width in pixels of the text as the main list draws it.
@@ -23,18 +35,19 @@ int MeasureTextWidth(const std::string& text);
 // The list text of the main list, in main-list order.
 std::string ListToText();
 
-// Rewrites the website list's list text in canonical form, sets the duplicate tally and, when
-// duplicates were found, the current position (the first emptied piece when the tally is 1,
-// else 1).
-void NormalizeListText();
+// What the reload after saving normalised text selects: the entry on the line to select when
+// no duplicates were dropped; with one pair, the position of the first emptied piece; with
+// more, the first position.
+ListSelection SelectionAfterSave(int32_t duplicateTally, int32_t firstDuplicatePiece,
+                                 int32_t lineToSelect);
 
 // How a save writes the list file: in the form the latest load found (a new file: 8-bit text
 // in the code page), or as UTF-8 with a byte-order mark, with the same line ends.
 enum class SaveEncoding { kAsLoaded, kUtf8Marked };
 
-// Writes the website list's list text over the list file, in the file's form. Returns false,
-// after a notice that names the file, when nothing was written; the old file is then unchanged.
-bool SaveListText();
+// Writes list text over the list file, in the file's form. Returns false, after a notice that
+// names the file, when nothing was written; the old file is then unchanged.
+bool SaveListText(const std::string& listText);
 
 // The save sequence: normalise, save, reload. Returns false when the list was not saved.
 bool SaveEditedText(const std::string& editedText, int32_t lineToSelect,

@@ -29,15 +29,24 @@ void ReleaseUnusedRoom(std::string& text) {
 
 }  // namespace
 
-int32_t ParseListText(std::string fileBytes, LineEnds lineEnds, EntryStore& store) {
+int32_t ParseListText(std::string fileBytes, LineEnds lineEnds, EntryStore& store,
+                      std::vector<uint32_t>* entryLines) {
   std::string_view readable = ReadableBytes(fileBytes);
   if (readable.size() > kLargestEntryText) throw std::bad_alloc();
   store.ends.clear();
-  store.ends.reserve(CountEntryLines(readable, lineEnds));
+  size_t entryCount = CountEntryLines(readable, lineEnds);
+  store.ends.reserve(entryCount);
+  if (entryLines) {
+    entryLines->clear();
+    entryLines->reserve(entryCount);
+  }
   char* bytes = fileBytes.data();
   size_t written = 0;
+  uint32_t lineNumber = 0;
   ForEachFileLine(readable, lineEnds, [&](std::string_view line) {
+    uint32_t number = lineNumber++;
     if (!IsEntryLine(line)) return;
+    if (entryLines) entryLines->push_back(number);
     EntryFields fields = SplitEntryFields(line);
     written = MoveField(bytes, written, fields.url);
     uint32_t urlEnd = static_cast<uint32_t>(written);

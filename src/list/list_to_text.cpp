@@ -8,6 +8,6 @@
 
 std::string ListToText() {
   // An item whose value names no entry gives no line.
-  return ListTextOfEntries(gWebsiteList.entries,
-                           MainListEntryOrder(gWebsiteList.entries, gWebsiteList.entryCount));
+  return ListTextOfEntries(gWebsiteList.file.entries,
+                           MainListEntryOrder(gWebsiteList.file.entries, gWebsiteList.file.entryCount));
 }

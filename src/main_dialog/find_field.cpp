@@ -85,10 +85,10 @@ void OnFindCommand(HWND dialog, int id, int notificationCode) {
 
 void OpenFind(HWND dialog) {
   if (!gMainFind.open) {
-    if (gWebsiteList.entryCount <= 0) return;
+    if (gWebsiteList.file.entryCount <= 0) return;
     gMainFind.open = true;
     gMainFind.find =
-        StartWebsiteFind(MainListEntryOrder(gWebsiteList.entries, gWebsiteList.entryCount));
+        StartWebsiteFind(MainListEntryOrder(gWebsiteList.file.entries, gWebsiteList.file.entryCount));
     gMainFind.lastSelectedEntry = SelectedEntry(dialog);
     gMainFind.restAccelerators = AttachedAccelerators(dialog);
     AttachAccelerators(dialog, FindingAccelerators(gMainFind.restAccelerators));

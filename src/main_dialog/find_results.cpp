@@ -21,7 +21,7 @@ constexpr char kFindOutOfMemoryNotice[] = "There is not enough memory to find we
 void RefillMainList(const std::vector<int32_t>& order, int32_t position) {
   MainListDrawingPause pause;
   ListReset(gMainList.dialog, kMainListId);
-  FillMainListInOrder(gWebsiteList.entries, order);
+  FillMainListInOrder(gWebsiteList.file.entries, order);
   if (position > 0) ListSelect(gMainList.dialog, kMainListId, position);
   gWebsiteList.currentPosition = position;
 }
@@ -32,7 +32,7 @@ int32_t SelectedEntry(HWND dialog) {
   int position = ListSelected(dialog, kMainListId);
   if (position < 1) return 0;
   int32_t entry = ListGetItemData(dialog, kMainListId, position);
-  return entry >= 1 && entry <= gWebsiteList.entryCount ? entry : 0;
+  return entry >= 1 && entry <= gWebsiteList.file.entryCount ? entry : 0;
 }
 
 void ShowMatches(HWND dialog) {
@@ -40,7 +40,7 @@ void ShowMatches(HWND dialog) {
   if (selected > 0) gMainFind.lastSelectedEntry = selected;
   std::string query = GetControlText(ControlHandle(dialog, kFindFieldId));
   try {
-    if (!ApplyQuery(gMainFind.find, gWebsiteList.entries, query)) return;
+    if (!ApplyQuery(gMainFind.find, gWebsiteList.file.entries, query)) return;
     const std::vector<int32_t>& matches = gMainFind.find.matches;
     RefillMainList(matches, matches.empty() ? 0 : 1);
   } catch (const std::bad_alloc&) {

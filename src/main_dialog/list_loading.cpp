@@ -8,7 +8,7 @@
 bool LoadListAndReport(HWND dialog) {
   LoadOutcome outcome = LoadListFile();
   if (outcome == LoadOutcome::kUnreadable) return false;
-  if (gWebsiteList.entryCount > 0) return true;
+  if (gWebsiteList.file.entryCount > 0) return true;
   ShowNotice("File has no content", MB_ICONINFORMATION, "");
   SendCommand(dialog, kChangeListButtonId);
   return false;

@@ -18,6 +18,10 @@ constexpr int kHelpLabelId = 206;
 // Commands of the two keyboard shortcuts: Enter opens the selected entry, F1 shows the help.
 constexpr int kOpenCommand = 102;
 constexpr int kHelpCommand = 205;
+// Commands of the keys that act on the list only outside text fields: Ctrl+V adds the website
+// on the clipboard, Delete removes the selected one.
+constexpr int kPasteCommand = 110;
+constexpr int kRemoveCommand = 111;
 
 // Posted during initialisation; loads the default list once the dialog is visible.
 constexpr UINT kDeferredLoadMessage = WM_USER + 500;

@@ -7,6 +7,7 @@
 #include "list/main_list.h"
 #include "list/website_list.h"
 #include "main_dialog/find_field.h"
+#include "main_dialog/list_changes.h"
 #include "main_dialog/list_loading.h"
 #include "main_dialog/main_dialog_text.h"
 
@@ -33,6 +34,12 @@ void OnCommand(HWND dialog, WPARAM wParam) {
     case kHelpLabelId:
       ShowHelp();
       break;
+    case kPasteCommand:
+      PasteWebsite(dialog);
+      break;
+    case kRemoveCommand:
+      RemoveSelectedWebsite(dialog);
+      break;
     default:
       OnFindCommand(dialog, LOWORD(wParam), HIWORD(wParam));
   }
@@ -44,7 +51,7 @@ void SendCommand(HWND dialog, int id) {
   SendMessageA(dialog, WM_COMMAND, id, 0);
 }
 
-int32_t MainDialogCallback(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+int32_t MainDialogCallback(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG:
       InitMainDialog(dialog);
@@ -54,6 +61,9 @@ int32_t MainDialogCallback(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
       break;
     case WM_COMMAND:
       OnCommand(dialog, wParam);
+      break;
+    case kLinkDroppedMessage:
+      AddDroppedLink(dialog, *reinterpret_cast<const DroppedLink*>(lParam));
       break;
   }
   return 0;
@@ -66,6 +76,9 @@ void InitMainDialog(HWND dialog) {
                               {FVIRTKEY, VK_F1, kHelpCommand},
                               {FVIRTKEY | FCONTROL, 'F', kFindCommand},
                               {FVIRTKEY, VK_F3, kFindCommand}});
+  AttachKeysOutsideText(
+      dialog, {{FCONTROL | FVIRTKEY, 'V', kPasteCommand}, {FVIRTKEY, VK_DELETE, kRemoveCommand}});
+  AcceptLinkDrops(dialog);
   AttachMainList(dialog);
   PostMessageA(dialog, kDeferredLoadMessage, 0, 0);
 }
@@ -78,7 +91,8 @@ void LoadDefaultList(HWND dialog) {
     return;
   }
   if (!LoadListAndReport(dialog)) return;
-  SetStatusText(dialog, kStatusBarId, kCounterPart, 0, StartUpCounterText(gWebsiteList.entryCount));
+  SetStatusText(dialog, kStatusBarId, kCounterPart, 0,
+                StartUpCounterText(gWebsiteList.file.entryCount));
 }
 
 void OnMainListNotification(HWND dialog, int notificationCode) {
@@ -92,5 +106,5 @@ void ShowCounter(HWND dialog) {
   const int32_t position = gWebsiteList.currentPosition;
   SetStatusText(dialog, kStatusBarId, kCounterPart, 0,
                 IsFinding() ? FindCounterText(position, ListCount(dialog, kMainListId))
-                            : CounterText(position, gWebsiteList.entryCount));
+                            : CounterText(position, gWebsiteList.file.entryCount));
 }

@@ -35,8 +35,8 @@ constexpr int kHelpBoxX = 200;
 constexpr int kHelpBoxY = 100;
 
 bool IsEntryNumber(int32_t number) {
-  return number >= 1 && number <= gWebsiteList.entryCount &&
-         number <= StoredEntries(gWebsiteList.entries);
+  return number >= 1 && number <= gWebsiteList.file.entryCount &&
+         number <= StoredEntries(gWebsiteList.file.entries);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // The program's entry: prepares the process, runs start-up, and cleans up after it.
 #include <windows.h>
 #include <float.h>
-#include <objbase.h>
+#include <ole2.h>
 
 #include <string>
 
@@ -67,7 +67,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   std::wstring arguments = CommandLineArguments();
   HINSTANCE instance = GetModuleHandleW(nullptr);
   if (!InitDialogLayerThread()) return kRefusedExitCode;
-  CoInitialize(nullptr);
+  // OLE, not COM alone: links are dropped on the main dialog through OLE drag and drop.
+  OleInitialize(nullptr);
   InitDialogLayer();
   ClearProgramState();
   SetFloatingPointControl();
@@ -77,6 +78,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   ClearProgramState();
   ReleaseDialogLayer();
   ReleaseDialogLayerThread();
-  CoUninitialize();
+  OleUninitialize();
   return exitCode;
 }

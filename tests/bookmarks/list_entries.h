@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "list/loaded_list.h"
+#include "list/list_file_model.h"
 #include "list/western_code_page.h"
 
 // "URL|name" for each entry, in file order.
 inline std::vector<std::string> EntriesOf(const std::string& fileBytes) {
-  LoadedList list = LoadedListOf(fileBytes, WesternCodePage());
+  ListFile list = ReadListFile(fileBytes, WesternCodePage());
   std::vector<std::string> entries;
   for (int32_t e = 1; e <= list.entryCount; ++e) {
     entries.push_back(std::string(EntryUrl(list.entries, e)) + "|" +

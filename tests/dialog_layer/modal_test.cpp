@@ -232,6 +232,53 @@ TEST(ModalLoop, AcceleratorsComeBeforeTheDialogManager) {
   }
 }
 
+// Keys outside text fields: Delete gives the command while a button has the focus, and edits
+// the text as usual while a text field has it.
+constexpr UINT kInText = WM_APP + 5;
+constexpr int kTextFieldId = 20;
+std::string gTextAtFinish;
+
+int32_t TextKeysCallback(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  Remember(dialog, message, wParam, lParam);
+  HWND field = ControlHandle(dialog, kTextFieldId);
+  switch (message) {
+    case WM_INITDIALOG:
+      AttachKeysOutsideText(dialog, {{FVIRTKEY, VK_DELETE, 111}});
+      PostMessageW(dialog, kStart, 0, 0);
+      return 0;
+    case kStart:
+      FocusControl(dialog, IDOK);
+      PostKeyPress(GetFocus(), VK_DELETE);
+      PostMessageW(dialog, kInText, 0, 0);
+      return 0;
+    case kInText:
+      FocusControl(dialog, kTextFieldId);
+      SendMessageW(field, EM_SETSEL, 0, 1);
+      PostKeyPress(field, VK_DELETE);
+      PostMessageW(dialog, kFinish, 0, 0);
+      return 0;
+    case kFinish:
+      gTextAtFinish = GetControlText(field);
+      DismissDialog(dialog, 1);
+      return 0;
+    default:
+      return 0;
+  }
+}
+
+TEST(ModalLoop, KeysOutsideTextActOnlyWhileNoTextFieldHasTheFocus) {
+  gSeen.clear();
+  gDialog = MakeDialog(nullptr, 10, 10, 200, 100, WS_POPUP | WS_CAPTION);
+  AddControl(kPushButton, gDialog, IDOK, "OK", 10, 10, 80, 25, BS_DEFPUSHBUTTON, 0);
+  AddControl(kTextBox, gDialog, kTextFieldId, "abc", 10, 50, 80, 25, WS_TABSTOP, 0);
+  int32_t result = 99;
+  ShowModal(gDialog, TextKeysCallback, &result);
+  int commands = 0;
+  for (const Seen& seen : SeenOf(WM_COMMAND)) commands += LOWORD(seen.wParam) == 111 ? 1 : 0;
+  EXPECT_EQ(commands, 1) << "Delete on the button only";
+  EXPECT_EQ(gTextAtFinish, "bc") << "Delete in the text field deletes";
+}
+
 // --- WM_QUIT, idle messages and owners ---------------------------------------------------
 
 bool gOwnerDisabledWhileOpen = false;

@@ -32,7 +32,7 @@ TEST(EndToEnd, FindingAWebsiteAsYouType) {
   ASSERT_TRUE(session.WaitForCounter(" Website: 1 of 7")) << session.Counter();
   const Texts whole = ListItems(session.List());
 
-  PressWithControl(session.main, 'F');
+  PressKeyWithControl(session.main, 'F');
   HWND field = GetDlgItem(session.main, kFindFieldId);
   ASSERT_TRUE(WaitUntil([&] {
     field = GetDlgItem(session.main, kFindFieldId);

@@ -239,10 +239,8 @@ void PressKey(HWND window, UINT virtualKey) {
   PostKey(window, WM_KEYUP, virtualKey, true);
 }
 
-// Posted keys carry no state of the modifier keys, which shortcuts read: this one goes through
-// the system's input, to the window in the foreground.
-void PressWithControl(HWND window, UINT virtualKey) {
-  SetForegroundWindow(window);
+void PressKeyWithControl(HWND window, UINT virtualKey) {
+  SetForegroundWindow(GetAncestor(window, GA_ROOT));
   INPUT keys[4] = {};
   const WORD order[4] = {VK_CONTROL, static_cast<WORD>(virtualKey), static_cast<WORD>(virtualKey),
                          VK_CONTROL};

@@ -91,9 +91,10 @@ void ClickWindow(HWND window);
 void ClickListItem(HWND list, int position, bool doubleClick);
 // Presses and releases a key while the window has the keyboard.
 void PressKey(HWND window, UINT virtualKey);
-// Presses Ctrl and the key through the system's input, the window brought to the foreground
-// first: a shortcut with Ctrl reads the state of the keyboard, which posted keys leave alone.
-void PressWithControl(HWND window, UINT virtualKey);
+// Presses the key with Ctrl held down (Ctrl+V, ...) as the keyboard does: the window is brought
+// to the foreground and the keys go in as input of the display (SendInput), since the state of
+// Ctrl that shortcuts look at is not carried by posted messages.
+void PressKeyWithControl(HWND window, UINT virtualKey);
 // Types text into a window character by character; CR LF is typed as Enter.
 void TypeText(HWND window, const std::string& text);
 // The title bar's close box (the system close command).

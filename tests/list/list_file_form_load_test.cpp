@@ -65,7 +65,7 @@ TEST_F(ListFileForms, ASaveKeepsTheFormOfTheFile) {
     const int i = static_cast<int>(&form - forms);
     WriteFileBytes("list.txt", FileOf("http://old, caf\xC3\xA9\r\n", form));
     ASSERT_EQ(Load("list.txt"), LoadOutcome::kLoaded) << "form " << i;
-    EXPECT_EQ(gWebsiteList.listFileForm, form) << "form " << i;
+    EXPECT_EQ(gWebsiteList.file.form, form) << "form " << i;
     EXPECT_EQ(FirstLineListFileCannotHold(edited), 0) << "form " << i;
     EXPECT_TRUE(SaveEditedText(edited, 1)) << "form " << i;
     EXPECT_EQ(FileBytes("list.txt"), FileOf(edited + "\r\n\r\n", form)) << "form " << i;
@@ -80,7 +80,7 @@ TEST_F(ListFileForms, TextTheCodePageCannotHoldIsSavedAsUtf8OrNotAtAll) {
   const std::string edited = "http://a, caf\xC3\xA9\r\nhttp://b, \xE6\x9B\xB8\r\n";
   WriteFileBytes("list.txt", old);
   ASSERT_EQ(Load("list.txt"), LoadOutcome::kLoaded);
-  EXPECT_EQ(gWebsiteList.listFileForm, (ListFileForm{Encoding::kCodePage, LineEnds::kLf}));
+  EXPECT_EQ(gWebsiteList.file.form, (ListFileForm{Encoding::kCodePage, LineEnds::kLf}));
   EXPECT_EQ(FirstLineListFileCannotHold(edited), 2);
   EXPECT_EQ(FirstLineListFileCannotHold("http://a, caf\xC3\xA9\r\n"), 0);
 
@@ -95,7 +95,7 @@ TEST_F(ListFileForms, TextTheCodePageCannotHoldIsSavedAsUtf8OrNotAtAll) {
   EXPECT_TRUE(SaveEditedText(edited, 1, SaveEncoding::kUtf8Marked));
   EXPECT_EQ(FileBytes("list.txt"),
             "\xEF\xBB\xBFhttp://a, caf\xC3\xA9\nhttp://b, \xE6\x9B\xB8\n\n\n");
-  EXPECT_EQ(gWebsiteList.listFileForm, (ListFileForm{Encoding::kUtf8Marked, LineEnds::kLf}));
+  EXPECT_EQ(gWebsiteList.file.form, (ListFileForm{Encoding::kUtf8Marked, LineEnds::kLf}));
 }
 
 TEST_F(ListFileForms, AMarkOnlyFileIsAnEmptyListThatKeepsItsForm) {

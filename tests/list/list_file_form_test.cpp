@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "list/loaded_list.h"
+#include "list/list_file_model.h"
 #include "list/unicode_text.h"
 #include "list/western_code_page.h"
 
@@ -123,14 +123,14 @@ TEST(ListFileForm, LfLinesEndWhereverTheTextBreaksALine) {
 
 // A NUL character in a list of any form becomes a blank and is counted; the form stays, and the
 // text still counts as exact, so that the list may be saved with the blank.
-TEST(LoadedList, NulCharactersBecomeCountedBlanksInEveryForm) {
+TEST(ListFileModel, NulCharactersBecomeCountedBlanksInEveryForm) {
   const std::string text("http://a\0.example, A\0b\0\r\nhttp://c.example, C\xC3\xA9\r\n", 48);
   for (Encoding encoding : {Encoding::kUtf8, Encoding::kUtf8Marked, Encoding::kUtf16LittleEndian,
                             Encoding::kUtf16BigEndian, Encoding::kCodePage}) {
     SCOPED_TRACE(static_cast<int>(encoding));
     std::string bytes;
     ASSERT_TRUE(EncodeListFile(text, {encoding, LineEnds::kCrLf}, WesternCodePage(), bytes));
-    LoadedList loaded = LoadedListOf(bytes, WesternCodePage());
+    ListFile loaded = ReadListFile(bytes, WesternCodePage());
     EXPECT_EQ(loaded.form.encoding, encoding);
     EXPECT_TRUE(loaded.exact);
     EXPECT_EQ(loaded.nulCharacters, 3);

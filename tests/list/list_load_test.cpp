@@ -29,8 +29,8 @@ TEST_F(ListLoad, FillsTheListInSortedOrderWithEntryNumbers) {
   NoticeWatcher watcher;
   EXPECT_EQ(Load("list.txt"), LoadOutcome::kLoaded);
 
-  EXPECT_EQ(gWebsiteList.entryCount, 4);
-  EXPECT_EQ(StoredEntriesOf(gWebsiteList.entries),
+  EXPECT_EQ(gWebsiteList.file.entryCount, 4);
+  EXPECT_EQ(StoredEntriesOf(gWebsiteList.file.entries),
             (reference::Entries{{"www.delta.example", "Delta"},
                                 {"http://bravo.example", "Bravo"},
                                 {"HTTP://alpha.example", ""},
@@ -51,8 +51,8 @@ TEST_F(ListLoad, ReloadReplacesTheItemsOfTheEarlierList) {
   Load("first.txt");
   EXPECT_EQ(Load("second.TXT"), LoadOutcome::kLoaded) << "the extension test ignores case";
   EXPECT_EQ(ItemTexts(), std::vector<std::string>{"One"});
-  EXPECT_EQ(gWebsiteList.entryCount, 1);
-  EXPECT_EQ(StoredEntries(gWebsiteList.entries), 1);
+  EXPECT_EQ(gWebsiteList.file.entryCount, 1);
+  EXPECT_EQ(StoredEntries(gWebsiteList.file.entries), 1);
 }
 
 TEST_F(ListLoad, ScrollWidthIsTheWidestDisplayTextPlusEight) {
@@ -81,29 +81,27 @@ TEST_F(ListLoad, MeasuresWithTheListFontAndRestoresTheDeviceContext) {
 TEST_F(ListLoad, SelectsTheEntryOrThePositionTheCurrentPositionNames) {
   // Sorted, the list shows entries 2, 4, 1, 3.
   struct Case {
-    int32_t duplicateTally;
-    int32_t currentPosition;
+    ListSelection::Kind kind;
+    int32_t number;
     int32_t expectedPosition;
   };
   const Case cases[] = {
-      {0, 0, 1},   // names no entry: the candidate stays 0, clamped to 1
-      {0, 1, 3},   // entry 1 stands at position 3
-      {0, 3, 4},   // entry 3 stands at position 4
-      {0, 4, 2},   // entry 4 stands at position 2
-      {0, 9, 4},   // names no entry: clamped to the last position
-      {0, -2, 1},  // negative: clamped to the first
-      {1, 1, 1},   // with duplicates the number is a position already
-      {1, 3, 3},  {3, 7, 4}, {2, 0, 1},
+      {ListSelection::kEntry, 0, 1},   // names no entry: the candidate stays 0, clamped to 1
+      {ListSelection::kEntry, 1, 3},   // entry 1 stands at position 3
+      {ListSelection::kEntry, 3, 4},   // entry 3 stands at position 4
+      {ListSelection::kEntry, 4, 2},   // entry 4 stands at position 2
+      {ListSelection::kEntry, 9, 4},   // names no entry: clamped to the last position
+      {ListSelection::kEntry, -2, 1},  // negative: clamped to the first
+      {ListSelection::kPosition, 1, 1}, {ListSelection::kPosition, 3, 3},
+      {ListSelection::kPosition, 7, 4}, {ListSelection::kPosition, 0, 1},
   };
   WriteFileBytes("list.txt", kFourEntries);
+  gWebsiteList.listFilePath = PathOf("list.txt");
   for (const Case& c : cases) {
-    gWebsiteList.duplicateTally = c.duplicateTally;
-    gWebsiteList.currentPosition = c.currentPosition;
-    Load("list.txt");
-    EXPECT_EQ(Selected(), c.expectedPosition)
-        << "tally " << c.duplicateTally << ", current position " << c.currentPosition;
+    LoadListFile({c.kind, c.number});
+    EXPECT_EQ(Selected(), c.expectedPosition) << "kind " << c.kind << ", number " << c.number;
     EXPECT_EQ(gWebsiteList.currentPosition, c.expectedPosition)
-        << "tally " << c.duplicateTally << ", current position " << c.currentPosition;
+        << "kind " << c.kind << ", number " << c.number;
   }
 }
 
@@ -158,8 +156,8 @@ TEST_F(ListLoad, ReadsLinesAsTheFileFormatSays) {
     WriteFileBytes("list.txt", c.bytes);
     NoticeWatcher watcher;
     EXPECT_EQ(Load("list.txt"), LoadOutcome::kLoaded) << c.what;
-    EXPECT_EQ(gWebsiteList.entryCount, static_cast<int32_t>(c.entries.size())) << c.what;
-    EXPECT_EQ(StoredEntriesOf(gWebsiteList.entries), c.entries) << c.what;
+    EXPECT_EQ(gWebsiteList.file.entryCount, static_cast<int32_t>(c.entries.size())) << c.what;
+    EXPECT_EQ(StoredEntriesOf(gWebsiteList.file.entries), c.entries) << c.what;
     ExpectItemsMatchEntries();
     const size_t notices = c.bytes.find('\0') == std::string::npos ? 0 : 1;
     EXPECT_EQ(watcher.Notices().size(), notices) << c.what;
@@ -200,7 +198,7 @@ TEST_F(ListLoad, FailedLoadsSayWhyAndKeepScrollWidthAndPosition) {
     ASSERT_TRUE(watcher.WaitForCount(1)) << c.name;
     ASSERT_EQ(watcher.Notices().size(), 1u) << c.name;
     ExpectNotice(watcher.Notices()[0], c.notice, MB_ICONERROR);
-    EXPECT_EQ(gWebsiteList.entryCount, 0) << c.name;
+    EXPECT_EQ(gWebsiteList.file.entryCount, 0) << c.name;
     EXPECT_EQ(ScrollWidth(), width) << c.name;
     EXPECT_EQ(gWebsiteList.currentPosition, 3) << c.name;
     EXPECT_EQ(gWebsiteList.listFilePath, PathOf(c.name)) << c.name;
@@ -224,7 +222,7 @@ TEST_F(ListLoad, AFileThatCannotBeReadIsReportedAsSuch) {
     ASSERT_EQ(watcher.Notices().size(), 1u);
     ExpectNotice(watcher.Notices()[0], "The list file could not be read:\n" + PathOf("held.txt"),
                  MB_ICONERROR);
-    EXPECT_EQ(gWebsiteList.entryCount, 0);
+    EXPECT_EQ(gWebsiteList.file.entryCount, 0);
     EXPECT_TRUE(gWebsiteList.listFileUnread);
     EXPECT_TRUE(ItemTexts().empty());
     EXPECT_EQ(Selected(), 0);
@@ -232,7 +230,7 @@ TEST_F(ListLoad, AFileThatCannotBeReadIsReportedAsSuch) {
   }
   // Once the other program lets go, the same file loads, and the mark is gone.
   EXPECT_EQ(Load("held.txt"), LoadOutcome::kLoaded);
-  EXPECT_EQ(gWebsiteList.entryCount, 4);
+  EXPECT_EQ(gWebsiteList.file.entryCount, 4);
   EXPECT_FALSE(gWebsiteList.listFileUnread);
 }
 

@@ -80,9 +80,9 @@ class ListMemory : public MainListTest {
   // After a load that ran out of memory: nothing shown, nothing kept, nothing to save over.
   void ExpectEmptiedAndLocked(LoadOutcome outcome, const char* what) {
     EXPECT_EQ(outcome, LoadOutcome::kUnreadable) << what;
-    EXPECT_EQ(gWebsiteList.entryCount, 0) << what;
+    EXPECT_EQ(gWebsiteList.file.entryCount, 0) << what;
     EXPECT_EQ(ListCount(host_, kMainListId), 0) << what;
-    EXPECT_EQ(StoredEntries(gWebsiteList.entries), 0) << what;
+    EXPECT_EQ(StoredEntries(gWebsiteList.file.entries), 0) << what;
     EXPECT_TRUE(gWebsiteList.listFileUnread) << what;
   }
 };
@@ -99,7 +99,7 @@ TEST_F(ListMemory, EveryAllocationOfALoadMayFail) {
     LoadOutcome outcome = LoadListFile();
     if (!StopFailing()) {
       EXPECT_EQ(outcome, LoadOutcome::kLoaded);
-      EXPECT_EQ(gWebsiteList.entryCount, 12);
+      EXPECT_EQ(gWebsiteList.file.entryCount, 12);
       ExpectItemsMatchEntries();
       break;
     }

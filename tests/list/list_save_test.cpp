@@ -68,8 +68,7 @@ TEST_F(ListSave, WritesEveryPieceThenOneMoreLineEnd) {
   gWebsiteList.listFilePath = PathOf("list.txt");
   NoticeWatcher watcher;
   for (const Case& c : cases) {
-    gWebsiteList.listText = c.listText;
-    EXPECT_TRUE(SaveListText()) << c.listText;
+    EXPECT_TRUE(SaveListText(c.listText)) << c.listText;
     EXPECT_EQ(FileBytes("list.txt"), c.fileBytes) << c.listText;
   }
   EXPECT_TRUE(watcher.Notices().empty());
@@ -78,8 +77,7 @@ TEST_F(ListSave, WritesEveryPieceThenOneMoreLineEnd) {
 
 TEST_F(ListSave, CreatesAMissingListFile) {
   gWebsiteList.listFilePath = PathOf("new.txt");
-  gWebsiteList.listText = "http://a, A\r\n";
-  EXPECT_TRUE(SaveListText());
+  EXPECT_TRUE(SaveListText("http://a, A\r\n"));
   EXPECT_EQ(FileBytes("new.txt"), "http://a, A\r\n\r\n\r\n");
   EXPECT_EQ(FolderContents(), std::vector<std::string>{"new.txt"});
 }
@@ -90,8 +88,7 @@ TEST_F(ListSave, LeavesOtherFilesOfItsOwnNamingAlone) {
   WriteFileBytes(stray, "not ours");
   WriteFileBytes("list.txt", kOldList);
   gWebsiteList.listFilePath = PathOf("list.txt");
-  gWebsiteList.listText = "http://a\r\n";
-  EXPECT_TRUE(SaveListText());
+  EXPECT_TRUE(SaveListText("http://a\r\n"));
   EXPECT_EQ(FileBytes("list.txt"), "http://a\r\n\r\n\r\n");
   EXPECT_EQ(FileBytes(stray), "not ours");
   EXPECT_EQ(FolderContents().size(), 2u);
@@ -109,7 +106,7 @@ TEST_F(ListSave, SavedListReloadsWithTheEditedEntrySelected) {
   EXPECT_EQ(FileBytes("list.txt"),
             "http://old.example, Old\r\nwww.older.example\r\nwww.echo.example, Echo, with, "
             "commas\r\n\r\n\r\n");
-  EXPECT_EQ(gWebsiteList.entryCount, 3);
+  EXPECT_EQ(gWebsiteList.file.entryCount, 3);
   EXPECT_EQ(ItemTexts(),
             (std::vector<std::string>{"Echo, with, commas", "Old", "www.older.example"}));
   EXPECT_EQ(ListItemText(host_, kMainListId, Selected()), "Echo, with, commas");
@@ -154,7 +151,7 @@ TEST_F(ListSave, EmptyEditedTextIsSavedAndReportedAsNoWebsites) {
   EXPECT_EQ(FileBytes("list.txt"), "\r\n\r\n");
   ASSERT_TRUE(watcher.WaitForCount(1));
   EXPECT_EQ(watcher.Notices()[0].text, "File contains no websites");
-  EXPECT_EQ(gWebsiteList.entryCount, 0);
+  EXPECT_EQ(gWebsiteList.file.entryCount, 0);
 }
 
 TEST_F(ListSave, RefusesAReadOnlyFile) {
@@ -225,7 +222,7 @@ TEST_F(ListSave, RefusesAListThatIsNotShownExactly) {
     EXPECT_EQ(watcher.Notices()[0].text, Inexact("list.txt"));
     EXPECT_EQ(watcher.Notices()[0].icon, static_cast<UINT>(MB_ICONERROR));
   }
-  EXPECT_EQ(gWebsiteList.entryCount, 2) << "what can be shown is shown";
+  EXPECT_EQ(gWebsiteList.file.entryCount, 2) << "what can be shown is shown";
   ListSelect(host_, kMainListId, 2);
   gWebsiteList.currentPosition = 2;
 
@@ -252,37 +249,23 @@ TEST_F(ListSave, AnInexactListWithoutWebsitesGetsOnlyItsOwnNotice) {
                           "change them.")});
 }
 
-TEST_F(ListSave, NormalizeListTextSetsTextTallyAndPositionToSelect) {
+TEST(SelectionAfterSave, NamesTheCaretsEntryOrAPosition) {
   struct Case {
-    std::string text;
     int32_t tally;
-    int32_t position;  // the line to select was 7 before
+    int32_t firstDuplicate;
+    ListSelection::Kind kind;
+    int32_t number;  // the line to select is 7
   };
   const Case cases[] = {
-      {"a\r\nb\r\nc", 0, 7},           // no duplicates: the caret's line stays
-      {"a\r\nb\r\nc\r\nb\r\n", 1, 2},  // one pair: the emptied piece
-      {"a\r\n\r\n\r\nb\r\n", 3, 1},    // several pairs: the first position
-      {RepeatedLine("a", 70000), std::numeric_limits<int32_t>::max(), 1},
+      {0, 0, ListSelection::kEntry, 7},     // no duplicates: the caret's entry
+      {1, 2, ListSelection::kPosition, 2},  // one pair: the emptied piece, as a position
+      {3, 2, ListSelection::kPosition, 1},  // several pairs: the first position
   };
   for (const Case& c : cases) {
-    gWebsiteList.listText = c.text;
-    gWebsiteList.currentPosition = 7;
-    gWebsiteList.duplicateTally = 99;
-    NormalizeListText();
-    EXPECT_EQ(gWebsiteList.listText, NormalizeText(c.text).text);
-    EXPECT_EQ(gWebsiteList.duplicateTally, c.tally) << c.text.substr(0, 20);
-    EXPECT_EQ(gWebsiteList.currentPosition, c.position) << c.text.substr(0, 20);
+    ListSelection selection = SelectionAfterSave(c.tally, c.firstDuplicate, 7);
+    EXPECT_EQ(selection.kind, c.kind) << c.tally;
+    EXPECT_EQ(selection.number, c.number) << c.tally;
   }
-}
-
-TEST_F(ListSave, NormalizeListTextLeavesTheLoadedEntriesAlone) {
-  WriteFileBytes("list.txt", "http://a, A\r\nhttp://b, B\r\n");
-  Load("list.txt");
-  gWebsiteList.listText = "http://x\r\nhttp://x\r\n\r\n";
-  NormalizeListText();
-  EXPECT_EQ(gWebsiteList.entryCount, 2);
-  EXPECT_EQ(StoredEntriesOf(gWebsiteList.entries),
-            (reference::Entries{{"http://a", "A"}, {"http://b", "B"}}));
 }
 
 }  // namespace

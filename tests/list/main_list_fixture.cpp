@@ -60,7 +60,7 @@ LoadOutcome MainListTest::Load(const std::string& name) {
 }
 
 void MainListTest::ExpectItemsMatchEntries() const {
-  const int32_t count = gWebsiteList.entryCount;
+  const int32_t count = gWebsiteList.file.entryCount;
   ASSERT_EQ(ListCount(host_, kMainListId), count);
   std::vector<bool> seen(static_cast<size_t>(count) + 1, false);
   for (int p = 1; p <= count; ++p) {
