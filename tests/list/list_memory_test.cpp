@@ -182,7 +182,7 @@ TEST_F(ListMemory, AListWithoutRoomIsReportedAndNothingIsSavedOverTheFile) {
     LoadOutcome outcome = Load("list.txt");
     SetWindowLongPtrW(list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(gListBoxProcedure));
 
-    EXPECT_LT(gItemsWithRoom, 0) << shortage.what << " was refused";
+    EXPECT_LT(gItemsWithRoom, 0) << "no " << shortage.what << " was refused";
     ExpectEmptiedAndLocked(outcome, shortage.what);
     ASSERT_TRUE(watcher.WaitForCount(1));
     EXPECT_EQ(watcher.Notices()[0].text, LoadNotice("list.txt"));
