@@ -225,7 +225,9 @@ void SetStatusText(HWND dialog, int statusId, int part, int drawingStyle, const 
 int ListAddItem(HWND dialog, int listId, const std::string& text);
 void ListReset(HWND dialog, int listId);
 // Makes room for that many more items and bytes of item text before a refill (LB_INITSTORAGE),
-// so that the list does not grow its storage item by item; false when there is no room.
+// so that the list does not grow its storage item by item; false when there is no room. Wine's
+// list box gives back all but 32 items' room at the next item added: a big fill reserves again
+// as it goes (main_list_fill.cpp).
 bool ListReserve(HWND dialog, int listId, int items, size_t textBytes);
 // While suspended the list draws neither its items nor its scroll bars (WM_SETREDRAW); resuming
 // brings the scroll bars up to date and redraws the list once, whole, frame included.

@@ -151,7 +151,9 @@ TEST_F(ListMemory, EveryAllocationOfASaveMayFail) {
 }
 
 // A list box that has no room for more items answers LB_ERRSPACE, whether items are added
-// with its search (LB_ADDSTRING) or put in place (LB_INSERTSTRING).
+// with its search (LB_ADDSTRING) or put in place (LB_INSERTSTRING), or room is reserved for the
+// items still to come (LB_INITSTORAGE: the first reservation granted, the next one, made while
+// the list is half filled, refused).
 WNDPROC gListBoxProcedure = nullptr;
 UINT gFailingMessage = 0;
 int gItemsWithRoom = 0;
@@ -162,18 +164,26 @@ LRESULT CALLBACK ListWithLittleRoom(HWND list, UINT message, WPARAM wParam, LPAR
 }
 
 TEST_F(ListMemory, AListWithoutRoomIsReportedAndNothingIsSavedOverTheFile) {
-  for (UINT failing : {LB_ADDSTRING, LB_INSERTSTRING}) {
+  struct Shortage {
+    UINT failing;
+    int granted;  // how many times the message succeeds before it fails
+    const char* what;
+  };
+  for (const Shortage& shortage :
+       {Shortage{LB_ADDSTRING, 5, "LB_ADDSTRING"}, Shortage{LB_INSERTSTRING, 5, "LB_INSERTSTRING"},
+        Shortage{LB_INITSTORAGE, 1, "LB_INITSTORAGE"}}) {
     WriteFileBytes("list.txt", SmallList());
     ClearWebsiteList();
     gListBoxProcedure = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ListWithLittleRoom)));
-    gFailingMessage = failing;
-    gItemsWithRoom = 5;
+    gFailingMessage = shortage.failing;
+    gItemsWithRoom = shortage.granted;
     NoticeWatcher watcher;
     LoadOutcome outcome = Load("list.txt");
     SetWindowLongPtrW(list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(gListBoxProcedure));
 
-    ExpectEmptiedAndLocked(outcome, failing == LB_ADDSTRING ? "LB_ADDSTRING" : "LB_INSERTSTRING");
+    EXPECT_LT(gItemsWithRoom, 0) << "no " << shortage.what << " was refused";
+    ExpectEmptiedAndLocked(outcome, shortage.what);
     ASSERT_TRUE(watcher.WaitForCount(1));
     EXPECT_EQ(watcher.Notices()[0].text, LoadNotice("list.txt"));
     EXPECT_EQ(watcher.Notices()[0].icon, static_cast<UINT>(MB_ICONERROR));
