@@ -4,6 +4,7 @@
 
 #include "bookmarks/html_text.h"
 #include "bookmarks/web_encodings.h"
+#include "list/unicode_text.h"
 
 namespace {
 
@@ -13,7 +14,7 @@ constexpr size_t kUtf16SniffBytes = 1024;
 
 void AppendReplacement(std::string& text, std::vector<size_t>& replacedAt) {
   replacedAt.push_back(text.size());
-  AppendUtf8Character(kReplacement, text);
+  AppendUtf8(kReplacement, text);
 }
 
 bool StartsWith(std::string_view bytes, std::string_view start) {
@@ -51,7 +52,7 @@ void AppendDecodedUtf16(std::string_view bytes, bool bigEndian, std::string& tex
     if (high && i + 3 < bytes.size()) {
       char32_t next = unitAt(i + 2);
       if (next >= 0xDC00 && next <= 0xDFFF) {
-        AppendUtf8Character(0x10000 + ((unit - 0xD800) << 10) + (next - 0xDC00), text);
+        AppendUtf8(0x10000 + ((unit - 0xD800) << 10) + (next - 0xDC00), text);
         i += 2;
         continue;
       }
@@ -59,7 +60,7 @@ void AppendDecodedUtf16(std::string_view bytes, bool bigEndian, std::string& tex
     if (high || low) {
       AppendReplacement(text, replacedAt);
     } else {
-      AppendUtf8Character(unit, text);
+      AppendUtf8(unit, text);
     }
   }
   if (i < bytes.size()) AppendReplacement(text, replacedAt);  // an odd last byte
@@ -73,7 +74,7 @@ void AppendDecodedSingleByte(std::string_view bytes, const SingleByteTable& tabl
     if (value < 0x80) {
       text.push_back(byte);
     } else if (char16_t character = table.characters[value - 0x80]) {
-      AppendUtf8Character(character, text);
+      AppendUtf8(character, text);
     } else {
       AppendReplacement(text, replacedAt);
     }

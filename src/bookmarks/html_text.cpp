@@ -5,6 +5,7 @@
 
 #include "bookmarks/html_entities.h"
 #include "bookmarks/web_encodings.h"
+#include "list/unicode_text.h"
 
 namespace {
 
@@ -51,7 +52,7 @@ size_t AppendNumericReference(std::string_view html, size_t at, std::string& tex
   }
   if (next == digitsStart) return at;
   if (next < html.size() && html[next] == ';') ++next;
-  AppendUtf8Character(NumberedCharacter(number), text);
+  AppendUtf8(NumberedCharacter(number), text);
   return next;
 }
 
@@ -67,30 +68,12 @@ size_t AppendNamedReference(std::string_view html, size_t at, bool inAttribute, 
     text.append(html.substr(at, end - at));  // "&copy=" in a query string
     return end;
   }
-  AppendUtf8Character(reference->first, text);
-  if (reference->second) AppendUtf8Character(reference->second, text);
+  AppendUtf8(reference->first, text);
+  if (reference->second) AppendUtf8(reference->second, text);
   return end;
 }
 
 }  // namespace
-
-void AppendUtf8Character(char32_t character, std::string& text) {
-  if (character < 0x80) {
-    text.push_back(static_cast<char>(character));
-  } else if (character < 0x800) {
-    text.push_back(static_cast<char>(0xC0 | (character >> 6)));
-    text.push_back(static_cast<char>(0x80 | (character & 0x3F)));
-  } else if (character < 0x10000) {
-    text.push_back(static_cast<char>(0xE0 | (character >> 12)));
-    text.push_back(static_cast<char>(0x80 | ((character >> 6) & 0x3F)));
-    text.push_back(static_cast<char>(0x80 | (character & 0x3F)));
-  } else {
-    text.push_back(static_cast<char>(0xF0 | (character >> 18)));
-    text.push_back(static_cast<char>(0x80 | ((character >> 12) & 0x3F)));
-    text.push_back(static_cast<char>(0x80 | ((character >> 6) & 0x3F)));
-    text.push_back(static_cast<char>(0x80 | (character & 0x3F)));
-  }
-}
 
 size_t AppendCharacterReference(std::string_view html, size_t at, bool inAttribute,
                                 std::string& text) {

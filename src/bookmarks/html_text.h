@@ -6,9 +6,6 @@
 #include <string>
 #include <string_view>
 
-// Appends the character as UTF-8.
-void AppendUtf8Character(char32_t character, std::string& text);
-
 // Decodes the character reference that begins at html[at], an "&", and appends its text;
 // returns where the text after it starts. Named references take the whole table of HTML, with
 // their ";" or the legacy names without it; numeric ones ("&#233;", "&#xE9;") need no ";". In an

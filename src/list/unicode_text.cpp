@@ -67,6 +67,23 @@ size_t AsciiRun(std::string_view bytes, size_t at) {
   return at - start;
 }
 
+void AppendUnit(char16_t unit, ByteOrder order, std::string& bytes) {
+  char high = static_cast<char>(unit >> 8);
+  char low = static_cast<char>(unit & 0xFF);
+  bytes.push_back(order == ByteOrder::kBigEndian ? high : low);
+  bytes.push_back(order == ByteOrder::kBigEndian ? low : high);
+}
+
+bool IsHighSurrogate(char16_t unit) {
+  return unit >= 0xD800 && unit <= 0xDBFF;
+}
+
+bool IsLowSurrogate(char16_t unit) {
+  return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
+}  // namespace
+
 void AppendUtf8(char32_t character, std::string& text) {
   if (character < 0x80) {
     text.push_back(static_cast<char>(character));
@@ -84,23 +101,6 @@ void AppendUtf8(char32_t character, std::string& text) {
     text.push_back(static_cast<char>(0x80 | (character & 0x3F)));
   }
 }
-
-void AppendUnit(char16_t unit, ByteOrder order, std::string& bytes) {
-  char high = static_cast<char>(unit >> 8);
-  char low = static_cast<char>(unit & 0xFF);
-  bytes.push_back(order == ByteOrder::kBigEndian ? high : low);
-  bytes.push_back(order == ByteOrder::kBigEndian ? low : high);
-}
-
-bool IsHighSurrogate(char16_t unit) {
-  return unit >= 0xD800 && unit <= 0xDBFF;
-}
-
-bool IsLowSurrogate(char16_t unit) {
-  return unit >= 0xDC00 && unit <= 0xDFFF;
-}
-
-}  // namespace
 
 bool IsAscii(std::string_view bytes) {
   return AsciiRun(bytes, 0) == bytes.size();

@@ -22,6 +22,9 @@ bool MendUtf8(std::string_view bytes, std::string& text);
 // as the platform counts it.
 size_t Utf16Length(std::string_view text);
 
+// Appends the character (a Unicode scalar value) as UTF-8.
+void AppendUtf8(char32_t character, std::string& text);
+
 enum class ByteOrder { kLittleEndian, kBigEndian };
 
 // Appends the UTF-8 text of UTF-16 code units held in bytes, two bytes each in the given order,

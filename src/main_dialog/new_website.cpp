@@ -1,47 +1,10 @@
 #include "main_dialog/new_website.h"
 
+#include "list/link_text.h"
 #include "list/list_format.h"
 #include "main_dialog/main_dialog_text.h"
 
 namespace {
-
-bool IsControl(char c) {
-  return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
-}
-
-bool IsAddressSpace(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
-}
-
-std::string_view TrimAddressSpaces(std::string_view text) {
-  size_t first = 0;
-  while (first < text.size() && IsAddressSpace(text[first])) ++first;
-  size_t end = text.size();
-  while (end > first && IsAddressSpace(text[end - 1])) --end;
-  return text.substr(first, end - first);
-}
-
-std::string ListUrlOf(std::string_view address) {
-  std::string url;
-  url.reserve(address.size() + 8);
-  for (char c : TrimAddressSpaces(address)) {
-    if (c == '\t' || c == '\n' || c == '\r') continue;
-    if (c == ',') {
-      url.append("%2C");
-    } else {
-      url.push_back(c);
-    }
-  }
-  return url;
-}
-
-std::string ListNameOf(std::string_view title) {
-  std::string name(title);
-  for (char& c : name) {
-    if (IsControl(c)) c = ' ';
-  }
-  return std::string(TrimBlanks(name));
-}
 
 // Where the URL of a pasted line ends: at its first comma followed by a blank or by nothing.
 size_t NameSeparator(std::string_view line) {

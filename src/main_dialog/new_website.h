@@ -11,10 +11,9 @@ struct NewWebsite {
   std::string name;  // empty: the URL alone
 };
 
-// The website of a link: its URL loses the blanks and line breaks around it and the tabs and
-// line breaks in it, and a comma in it becomes "%2C" (a list's URL ends at its first comma);
-// its title becomes the name with line breaks, tabs and other control characters made blanks,
-// trimmed of blanks. Nothing when the URL is no web address by the rule that opening uses
+// The website of a link: its URL and name are the link's address and title as every list
+// takes them (ListUrlOf, ListNameOf: a comma in the URL becomes "%2C", line breaks and tabs in
+// the title blanks). Nothing when the URL is no web address by the rule that opening uses
 // (http://, https:// or www., in any letter case; no quote, no control character).
 std::optional<NewWebsite> WebsiteOfLink(std::string_view url, std::string_view title);
 
