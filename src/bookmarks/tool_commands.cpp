@@ -72,8 +72,14 @@ bool ReadExportWebsites(const std::string& exportPath, std::vector<Website>& web
   DecodedExport decoded = DecodeExport(bytes, DecodeMultiByteText);
   counts.encoding = decoded.encoding;
   if (!decoded.readable) {
-    problem = exportPath + " is written in the character set " + decoded.encoding +
-              ", which quillet-bookmarks cannot read.";
+    // The Encoding Standard reads the labels of ISO-2022-KR, ISO-2022-CN and HZ-GB-2312 as its
+    // "replacement" encoding, whose name the user never wrote.
+    problem = decoded.encoding == "replacement"
+                  ? exportPath +
+                        " declares a character set that browsers do not read (such as "
+                        "ISO-2022-KR or HZ-GB-2312), so quillet-bookmarks cannot read it either."
+                  : exportPath + " is written in the character set " + decoded.encoding +
+                        ", which quillet-bookmarks cannot read.";
     return false;
   }
   bytes = std::string();

@@ -11,7 +11,9 @@ void ShowControl(HWND dialog, int id, bool shown) {
   if (control) ShowWindow(control, shown ? SW_SHOWNA : SW_HIDE);
 }
 
-// The new place is kept, so that the control follows its dialog to another DPI.
+// The new place is kept, so that the control follows its dialog to another DPI. The control is
+// drawn anew in its new place: copying its old pixels there would keep a part of a drawing
+// that was still to be finished.
 void PlaceControl(HWND dialog, int id, int x, int y, int width, int height) {
   HWND control = ControlHandle(dialog, id);
   WindowRecord* record = FindRecord(control);
@@ -19,7 +21,7 @@ void PlaceControl(HWND dialog, int id, int x, int y, int width, int height) {
   record->layout = {x, y, width, height};
   LayoutRect device = ScaleRectToDevice(record->layout, WindowDpi(control));
   SetWindowPos(control, nullptr, device.x, device.y, device.width, device.height,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+               SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
 }
 
 void SetCueText(HWND dialog, int id, const std::string& text) {

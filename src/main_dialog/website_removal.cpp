@@ -112,12 +112,6 @@ void RemoveFromListFile(HWND dialog, const ChosenWebsite& chosen) {
 }  // namespace
 
 void RemoveSelectedWebsite(HWND dialog) {
-  // While finding, the whole list comes back first, the match still selected: positions then
-  // count in the whole list, which the reload shows anyway. No match selected, nothing to remove.
-  if (IsFinding()) {
-    if (ListSelected(dialog, kMainListId) < 1) return;
-    CloseFind(dialog);
-  }
   const WebsiteList& list = gWebsiteList;
   ChosenWebsite chosen;
   chosen.path = list.listFilePath;
@@ -128,7 +122,14 @@ void RemoveSelectedWebsite(HWND dialog) {
   chosen.url = EntryUrl(list, chosen.entry);
   chosen.name = EntryName(list, chosen.entry);
   try {
-    if (AgreesToRemove(chosen)) RemoveFromListFile(dialog, chosen);
+    if (!AgreesToRemove(chosen)) return;
+    // While finding, the whole list comes back first, the website still selected: the reload
+    // shows the whole list, and the next website takes the removed one's place in it.
+    if (IsFinding()) {
+      CloseFind(dialog);
+      chosen.position = gWebsiteList.currentPosition;
+    }
+    RemoveFromListFile(dialog, chosen);
   } catch (const std::bad_alloc&) {
     ShowNotice(kRemoveOutOfMemoryNotice, kErrorStyle, "");
   }

@@ -192,6 +192,9 @@ TEST(ToolCommands, RefusalsSayWhyAndChangeNoFile) {
   scratch.Write("notes.html", "<!DOCTYPE html><A HREF=\"http://x.example/\">x</A>");
   scratch.Write("unreadable.txt", "\xEF\xBB\xBFhttp://x.example/, \xFF\r\n");
   scratch.Write("taken.html", "mine");
+  scratch.Write("korean.html",
+                "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<META CHARSET=\"ISO-2022-KR\">\n<DL><p>\n"
+                "<DT><A HREF=\"http://k.example/\">k</A>\n</DL><p>\n");
   fs::create_directory(scratch.folder / "folder.txt");
   scratch.Write("locked.txt", "http://locked.example/\r\n");
   fs::permissions(scratch.folder / "locked.txt",
@@ -210,6 +213,9 @@ TEST(ToolCommands, RefusalsSayWhyAndChangeNoFile) {
        "<!DOCTYPE NETSCAPE-Bookmark-file-1> nor holds a bookmark list"},
       {{"import", "notes.html", "new.txt"}, kExitBadInput, "Nothing was written."},
       {{"import", "missing.html", "new.txt"}, kExitBadInput, "There is no file"},
+      {{"import", "korean.html", "new.txt"},
+       kExitBadInput,
+       "declares a character set that browsers do not read (such as ISO-2022-KR"},
       {{"import", "export.html", "list.doc"}, kExitBadInput, "is not a list"},
       {{"import", "export.html", "unreadable.txt"}, kExitBadInput, "cannot keep as they are"},
       {{"import", "export.html", "locked.txt"}, kExitBadInput, "is read-only"},
