@@ -112,46 +112,27 @@ size_t Utf8SequenceAt(std::string_view bytes, size_t at, size_t& partLength) {
 }
 
 // The prescan's steps over the bytes, as the HTML standard gives them.
-bool IsPrescanSpace(char c) {
-  return c == '\t' || c == '\n' || c == '\f' || c == '\r' || c == ' ';
-}
-
-char LowerByte(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool StartsWithLower(std::string_view bytes, size_t at, std::string_view lower) {
-  if (bytes.size() - at < lower.size()) return false;
-  for (size_t i = 0; i < lower.size(); ++i) {
-    if (LowerByte(bytes[at + i]) != lower[i]) return false;
-  }
-  return true;
-}
-
-bool IsAsciiLetter(char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
 
 // "Get an attribute": false when there is none (a ">" or the end of the bytes).
 bool PrescanAttribute(std::string_view bytes, size_t& at, std::string& name, std::string& value) {
   name.clear();
   value.clear();
-  while (at < bytes.size() && (IsPrescanSpace(bytes[at]) || bytes[at] == '/')) ++at;
+  while (at < bytes.size() && (IsHtmlSpace(bytes[at]) || bytes[at] == '/')) ++at;
   if (at >= bytes.size() || bytes[at] == '>') return false;
   for (;; ++at) {
     if (at >= bytes.size()) return false;
     char c = bytes[at];
     if (c == '=' && !name.empty()) break;
-    if (IsPrescanSpace(c)) {
-      while (at < bytes.size() && IsPrescanSpace(bytes[at])) ++at;
+    if (IsHtmlSpace(c)) {
+      while (at < bytes.size() && IsHtmlSpace(bytes[at])) ++at;
       if (at >= bytes.size() || bytes[at] != '=') return at < bytes.size();
       break;
     }
     if (c == '/' || c == '>') return true;
-    name.push_back(LowerByte(c));
+    name.push_back(Lower(c));
   }
   ++at;  // past "="
-  while (at < bytes.size() && IsPrescanSpace(bytes[at])) ++at;
+  while (at < bytes.size() && IsHtmlSpace(bytes[at])) ++at;
   if (at >= bytes.size()) return false;
   char quote = bytes[at];
   if (quote == '"' || quote == '\'') {
@@ -160,14 +141,14 @@ bool PrescanAttribute(std::string_view bytes, size_t& at, std::string& name, std
         ++at;
         return true;
       }
-      value.push_back(LowerByte(bytes[at]));
+      value.push_back(Lower(bytes[at]));
     }
     return false;
   }
   if (quote == '>') return true;
   for (; at < bytes.size(); ++at) {
-    if (IsPrescanSpace(bytes[at]) || bytes[at] == '>') return true;
-    value.push_back(LowerByte(bytes[at]));
+    if (IsHtmlSpace(bytes[at]) || bytes[at] == '>') return true;
+    value.push_back(Lower(bytes[at]));
   }
   return false;
 }
@@ -178,10 +159,10 @@ std::string_view EncodingOfMetaContent(std::string_view content) {
     at = content.find("charset", at);
     if (at == std::string_view::npos) return {};
     at += 7;
-    while (at < content.size() && IsPrescanSpace(content[at])) ++at;
+    while (at < content.size() && IsHtmlSpace(content[at])) ++at;
     if (at >= content.size() || content[at] != '=') continue;
     ++at;
-    while (at < content.size() && IsPrescanSpace(content[at])) ++at;
+    while (at < content.size() && IsHtmlSpace(content[at])) ++at;
     if (at >= content.size()) return {};
     char quote = content[at];
     if (quote == '"' || quote == '\'') {
@@ -223,7 +204,7 @@ std::string_view EncodingOfMeta(std::string_view bytes, size_t& at) {
 
 // After the tag whose name begins at `at`: its name and attributes passed over.
 size_t AfterPrescanTag(std::string_view bytes, size_t at) {
-  while (at < bytes.size() && !IsPrescanSpace(bytes[at]) && bytes[at] != '>') ++at;
+  while (at < bytes.size() && !IsHtmlSpace(bytes[at]) && bytes[at] != '>') ++at;
   std::string name, value;
   while (PrescanAttribute(bytes, at, name, value)) {
   }
@@ -260,7 +241,7 @@ std::string DeclaredEncoding(std::string_view bytes) {
       if (close == std::string_view::npos) return {};
       at = close + 2;
     } else if (StartsWithLower(bytes, at, "<meta") && at + 5 < bytes.size() &&
-               (IsPrescanSpace(bytes[at + 5]) || bytes[at + 5] == '/')) {
+               (IsHtmlSpace(bytes[at + 5]) || bytes[at + 5] == '/')) {
       at += 6;
       std::string_view encoding = EncodingOfMeta(bytes, at);
       if (encoding == "UTF-16LE" || encoding == "UTF-16BE") return "UTF-8";

@@ -108,3 +108,23 @@ void AppendHtmlEscaped(std::string_view text, std::string& html) {
     }
   }
 }
+
+bool IsHtmlSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\f' || c == '\r';
+}
+
+bool IsAsciiLetter(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+char Lower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool StartsWithLower(std::string_view text, size_t at, std::string_view lowerWord) {
+  if (text.size() - at < lowerWord.size()) return false;
+  for (size_t i = 0; i < lowerWord.size(); ++i) {
+    if (Lower(text[at + i]) != lowerWord[i]) return false;
+  }
+  return true;
+}

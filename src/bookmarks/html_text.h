@@ -19,3 +19,16 @@ size_t AppendCharacterReference(std::string_view html, size_t at, bool inAttribu
 // Appends text escaped for HTML text and double-quoted attribute values: & < > " become
 // &amp; &lt; &gt; &quot;.
 void AppendHtmlEscaped(std::string_view text, std::string& html);
+
+// HTML's ASCII whitespace: tab, LF, FF, CR (which the input stream turns into LF) and space.
+bool IsHtmlSpace(char c);
+
+// True for the ASCII letters a to z and A to Z.
+bool IsAsciiLetter(char c);
+
+// The byte with an ASCII capital letter made small.
+char Lower(char c);
+
+// True when text, from at (at most its size), begins with lowerWord (given in lower case),
+// ignoring the case of ASCII letters in text.
+bool StartsWithLower(std::string_view text, size_t at, std::string_view lowerWord);

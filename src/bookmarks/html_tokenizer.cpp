@@ -6,27 +6,6 @@ namespace {
 
 constexpr char kReplacementUtf8[] = "\xEF\xBF\xBD";
 
-bool IsAsciiAlpha(char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-// HTML's ASCII whitespace; CR counts, since the input stream turns it into LF.
-bool IsHtmlSpace(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\f' || c == '\r';
-}
-
-char Lower(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool StartsWithLower(std::string_view text, size_t at, std::string_view lowerWord) {
-  if (text.size() - at < lowerWord.size()) return false;
-  for (size_t i = 0; i < lowerWord.size(); ++i) {
-    if (Lower(text[at + i]) != lowerWord[i]) return false;
-  }
-  return true;
-}
-
 size_t SkipSpaces(std::string_view html, size_t at) {
   while (at < html.size() && IsHtmlSpace(html[at])) ++at;
   return at;
@@ -109,7 +88,7 @@ size_t RawTextEnd(std::string_view html, size_t from, std::string_view name) {
 bool BeginsMarkup(std::string_view html, size_t at) {
   if (at + 1 >= html.size()) return false;
   char next = html[at + 1];
-  return IsAsciiAlpha(next) || next == '!' || next == '?' || (next == '/' && at + 2 < html.size());
+  return IsAsciiLetter(next) || next == '!' || next == '?' || (next == '/' && at + 2 < html.size());
 }
 
 // Text up to the next markup, references decoded.
@@ -276,8 +255,8 @@ bool ReadMarkup(HtmlScan& scan) {
   std::string_view html = scan.html;
   size_t at = scan.at;
   char next = html[at + 1];
-  if (IsAsciiAlpha(next)) return ReadTag(scan, at + 1, HtmlTokenKind::kStartTag);
-  if (next == '/' && IsAsciiAlpha(html[at + 2]))
+  if (IsAsciiLetter(next)) return ReadTag(scan, at + 1, HtmlTokenKind::kStartTag);
+  if (next == '/' && IsAsciiLetter(html[at + 2]))
     return ReadTag(scan, at + 2, HtmlTokenKind::kEndTag);
   if (next == '/' && html[at + 2] == '>') {
     scan.at = at + 3;  // "</>" is nothing
