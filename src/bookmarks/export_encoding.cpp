@@ -4,6 +4,7 @@
 
 #include "bookmarks/html_text.h"
 #include "bookmarks/web_encodings.h"
+#include "list/list_format.h"
 #include "list/unicode_text.h"
 
 namespace {
@@ -129,7 +130,7 @@ bool PrescanAttribute(std::string_view bytes, size_t& at, std::string& name, std
       break;
     }
     if (c == '/' || c == '>') return true;
-    name.push_back(Lower(c));
+    name.push_back(AsciiLower(c));
   }
   ++at;  // past "="
   while (at < bytes.size() && IsHtmlSpace(bytes[at])) ++at;
@@ -141,14 +142,14 @@ bool PrescanAttribute(std::string_view bytes, size_t& at, std::string& name, std
         ++at;
         return true;
       }
-      value.push_back(Lower(bytes[at]));
+      value.push_back(AsciiLower(bytes[at]));
     }
     return false;
   }
   if (quote == '>') return true;
   for (; at < bytes.size(); ++at) {
     if (IsHtmlSpace(bytes[at]) || bytes[at] == '>') return true;
-    value.push_back(Lower(bytes[at]));
+    value.push_back(AsciiLower(bytes[at]));
   }
   return false;
 }

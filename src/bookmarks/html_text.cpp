@@ -5,6 +5,7 @@
 
 #include "bookmarks/html_entities.h"
 #include "bookmarks/web_encodings.h"
+#include "list/list_format.h"
 #include "list/unicode_text.h"
 
 namespace {
@@ -117,14 +118,6 @@ bool IsAsciiLetter(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
-char Lower(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 bool StartsWithLower(std::string_view text, size_t at, std::string_view lowerWord) {
-  if (text.size() - at < lowerWord.size()) return false;
-  for (size_t i = 0; i < lowerWord.size(); ++i) {
-    if (Lower(text[at + i]) != lowerWord[i]) return false;
-  }
-  return true;
+  return at <= text.size() && StartsWithIgnoringCase(text.substr(at), lowerWord);
 }

@@ -26,9 +26,6 @@ bool IsHtmlSpace(char c);
 // True for the ASCII letters a to z and A to Z.
 bool IsAsciiLetter(char c);
 
-// The byte with an ASCII capital letter made small.
-char Lower(char c);
-
 // True when text, from at (at most its size), begins with lowerWord (given in lower case),
 // ignoring the case of ASCII letters in text.
 bool StartsWithLower(std::string_view text, size_t at, std::string_view lowerWord);

@@ -1,6 +1,7 @@
 #include "bookmarks/html_tokenizer.h"
 
 #include "bookmarks/html_text.h"
+#include "list/list_format.h"
 
 namespace {
 
@@ -130,7 +131,7 @@ size_t ReadAttributeName(std::string_view html, size_t at, std::string& name) {
     if (c == '\0') {
       name.append(kReplacementUtf8);
     } else {
-      name.push_back(Lower(c));
+      name.push_back(AsciiLower(c));
     }
     ++at;
   } while (at < html.size() && !IsHtmlSpace(html[at]) && html[at] != '/' && html[at] != '>' &&
@@ -209,7 +210,7 @@ bool ReadTag(HtmlScan& scan, size_t nameAt, HtmlTokenKind kind) {
     if (html[at] == '\0') {
       token.name.append(kReplacementUtf8);
     } else {
-      token.name.push_back(Lower(html[at]));
+      token.name.push_back(AsciiLower(html[at]));
     }
   }
   size_t end = ReadAttributes(html, at, token);
@@ -245,7 +246,7 @@ void ReadDoctype(HtmlScan& scan) {
   token.sourceBegin = scan.at;
   size_t at = SkipSpaces(html, scan.at + 9);
   for (; at < html.size() && !IsHtmlSpace(html[at]) && html[at] != '>'; ++at) {
-    token.name.push_back(Lower(html[at]));
+    token.name.push_back(AsciiLower(html[at]));
   }
   token.sourceEnd = scan.at = AfterGreaterThan(html, at);
 }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "list/list_format.h"
+
 namespace {
 
 bool IsAsciiBlank(char c) {
@@ -15,9 +17,7 @@ std::string_view EncodingOfLabel(std::string_view label) {
   while (!label.empty() && IsAsciiBlank(label.front())) label.remove_prefix(1);
   while (!label.empty() && IsAsciiBlank(label.back())) label.remove_suffix(1);
   std::string lower(label);
-  for (char& c : lower) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
+  for (char& c : lower) c = AsciiLower(c);
   const EncodingLabel* end = kEncodingLabels + kEncodingLabelCount;
   const EncodingLabel* found = std::lower_bound(
       kEncodingLabels, end, lower, [](const EncodingLabel& entry, const std::string& l) {

@@ -28,7 +28,8 @@ struct ListFile {
 };
 
 // Decides the form of the file's bytes, decodes them into the program's text, turns NUL
-// characters into blanks and parses the entries out of it. Throws std::bad_alloc when the list does not fit in memory.
+// characters into blanks and parses the entries out of it. Throws std::bad_alloc when the list does
+// not fit in memory.
 ListFile ReadListFile(std::string fileBytes, const CodePageConversion& codePage);
 
 enum class ListChange {

@@ -19,15 +19,6 @@ ListWrite ResultOfWrite(FileWriteStatus status) {
   }
 }
 
-}  // namespace
-
-ListWrite RefusalBeforeWriting() {
-  if (!HasTextExtension(gWebsiteList.listFilePath)) return ListWrite::kNotTextFile;
-  if (gWebsiteList.listFileUnread) return ListWrite::kNeverRead;
-  if (!gWebsiteList.file.exact) return ListWrite::kInexact;
-  return ListWrite::kWritten;
-}
-
 ListWrite RefusalOfChange(ListChange change) {
   switch (change) {
     case ListChange::kInexact:
@@ -43,8 +34,18 @@ ListWrite RefusalOfChange(ListChange change) {
   }
 }
 
-ListWrite WriteListFileBytes(std::string_view bytes) {
-  return ResultOfWrite(ReplaceWholeFile(gWebsiteList.listFilePath, bytes));
+}  // namespace
+
+ListWrite RefusalBeforeWriting() {
+  if (!HasTextExtension(gWebsiteList.listFilePath)) return ListWrite::kNotTextFile;
+  if (gWebsiteList.listFileUnread) return ListWrite::kNeverRead;
+  if (!gWebsiteList.file.exact) return ListWrite::kInexact;
+  return ListWrite::kWritten;
+}
+
+ListWrite WriteChangedListFile(const ChangedListFile& changed) {
+  if (changed.outcome != ListChange::kChanged) return RefusalOfChange(changed.outcome);
+  return ResultOfWrite(ReplaceWholeFile(gWebsiteList.listFilePath, changed.bytes));
 }
 
 const char* ListWriteReason(ListWrite result) {

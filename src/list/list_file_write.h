@@ -23,11 +23,9 @@ enum class ListWrite {
 // latest load found; kWritten when it is not.
 ListWrite RefusalBeforeWriting();
 
-// What a change of the model that gave no bytes means for the write.
-ListWrite RefusalOfChange(ListChange change);
-
-// Replaces the current list file by the bytes: the whole new file beside it, then moved over.
-ListWrite WriteListFileBytes(std::string_view bytes);
+// Replaces the current list file by the changed file's bytes: the whole new file beside it,
+// then moved over. A change that gave no bytes is refused with its reason, and nothing written.
+ListWrite WriteChangedListFile(const ChangedListFile& changed);
 
 // The reason given to the user for a write that did not happen, one sentence.
 const char* ListWriteReason(ListWrite result);

@@ -6,16 +6,16 @@ namespace {
 
 constexpr size_t kMaxPathLength = 260;  // in the platform's UTF-16 units
 
-char LowerAscii(char c) {
+}  // namespace
+
+char AsciiLower(char c) {
   return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
-
-}  // namespace
 
 bool StartsWithIgnoringCase(std::string_view text, std::string_view lowerPrefix) {
   if (text.size() < lowerPrefix.size()) return false;
   for (size_t i = 0; i < lowerPrefix.size(); ++i) {
-    if (LowerAscii(text[i]) != lowerPrefix[i]) return false;
+    if (AsciiLower(text[i]) != lowerPrefix[i]) return false;
   }
   return true;
 }

@@ -42,6 +42,9 @@ void ForEachFileLine(std::string_view bytes, LineEnds lineEnds, OnLine&& onLine)
   }
 }
 
+// The byte with an ASCII capital letter made small; any other byte as it is.
+char AsciiLower(char c);
+
 // True when text begins with lowerPrefix (given in lower case), ignoring the case of ASCII
 // letters in text.
 bool StartsWithIgnoringCase(std::string_view text, std::string_view lowerPrefix);

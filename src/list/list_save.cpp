@@ -34,9 +34,7 @@ ListWrite WriteListText(const std::string& listText, SaveEncoding encoding) {
   ListWrite refusal = RefusalBeforeWriting();
   if (refusal != ListWrite::kWritten) return refusal;
   // The file keeps its form: its encoding (with its mark) and its line ends.
-  ChangedListFile changed = BytesOfListText(listText, FormToWrite(encoding), SystemCodePage());
-  if (changed.outcome != ListChange::kChanged) return RefusalOfChange(changed.outcome);
-  return WriteListFileBytes(changed.bytes);
+  return WriteChangedListFile(BytesOfListText(listText, FormToWrite(encoding), SystemCodePage()));
 }
 
 ListWrite SaveAndReport(const std::string& listText, SaveEncoding encoding) {

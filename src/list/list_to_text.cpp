@@ -8,6 +8,7 @@
 
 std::string ListToText() {
   // An item whose value names no entry gives no line.
-  return ListTextOfEntries(gWebsiteList.file.entries,
-                           MainListEntryOrder(gWebsiteList.file.entries, gWebsiteList.file.entryCount));
+  return ListTextOfEntries(
+      gWebsiteList.file.entries,
+      MainListEntryOrder(gWebsiteList.file.entries, gWebsiteList.file.entryCount));
 }

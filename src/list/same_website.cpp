@@ -1,17 +1,15 @@
 #include "list/same_website.h"
 
-namespace {
+#include "list/list_format.h"
 
-char LowerAscii(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
+namespace {
 
 // Where the host begins: after "scheme://" when the URL has one, else at the start.
 size_t HostStart(std::string_view url) {
   size_t separator = url.find("://");
   if (separator == std::string_view::npos || separator == 0) return 0;
   for (size_t i = 0; i < separator; ++i) {
-    char c = LowerAscii(url[i]);
+    char c = AsciiLower(url[i]);
     bool schemeCharacter = (c >= 'a' && c <= 'z') ||
                            (i > 0 && ((c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.'));
     if (!schemeCharacter) return 0;
@@ -26,7 +24,7 @@ std::string WebsiteKey(std::string_view url) {
   if (hostEnd == std::string_view::npos) hostEnd = url.size();
   std::string key;
   key.reserve(url.size());
-  for (size_t i = 0; i < hostEnd; ++i) key.push_back(LowerAscii(url[i]));
+  for (size_t i = 0; i < hostEnd; ++i) key.push_back(AsciiLower(url[i]));
   std::string_view rest = url.substr(hostEnd);
   if (!rest.empty() && rest[0] == '/' && (rest.size() == 1 || rest[1] == '?' || rest[1] == '#')) {
     rest.remove_prefix(1);

@@ -7,12 +7,6 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-struct Sequence {
-  char32_t character = kReplacement;
-  size_t length = 1;  // bytes taken: the whole sequence, or the ill-formed part
-  bool valid = false;
-};
-
 // The range the second byte of a sequence must lie in, by its first byte; the later bytes
 // always lie in 80..BF. The narrower ranges rule out overlong forms (E0, F0), surrogates (ED)
 // and characters above U+10FFFF (F4).
@@ -31,26 +25,6 @@ LeadRule RuleOf(uint8_t lead) {
   if (lead >= 0xF1 && lead <= 0xF3) return {4, 0x80, 0xBF};
   if (lead == 0xF4) return {4, 0x80, 0x8F};
   return {0, 0, 0};  // a continuation byte, C0, C1 or F5 and above: never a first byte
-}
-
-Sequence ReadSequence(std::string_view bytes, size_t at) {
-  const auto byteAt = [&bytes](size_t i) { return static_cast<uint8_t>(bytes[i]); };
-  Sequence sequence;
-  uint8_t lead = byteAt(at);
-  if (lead < 0x80) return {lead, 1, true};
-  LeadRule rule = RuleOf(lead);
-  if (rule.length == 0) return sequence;
-  char32_t character = lead & (0xFF >> (rule.length + 1));
-  for (size_t i = 1; i < rule.length; ++i) {
-    if (at + i >= bytes.size()) return sequence;
-    uint8_t next = byteAt(at + i);
-    uint8_t low = i == 1 ? rule.secondLow : 0x80;
-    uint8_t high = i == 1 ? rule.secondHigh : 0xBF;
-    if (next < low || next > high) return sequence;
-    character = (character << 6) | (next & 0x3F);
-    sequence.length = i + 1;
-  }
-  return {character, rule.length, true};
 }
 
 // Bytes from `at` on that are all below 0x80, eight at a time where the text allows.
@@ -84,6 +58,26 @@ bool IsLowSurrogate(char16_t unit) {
 
 }  // namespace
 
+Utf8Sequence ReadUtf8Sequence(std::string_view bytes, size_t at) {
+  const auto byteAt = [&bytes](size_t i) { return static_cast<uint8_t>(bytes[i]); };
+  Utf8Sequence sequence;
+  uint8_t lead = byteAt(at);
+  if (lead < 0x80) return {lead, 1, true};
+  LeadRule rule = RuleOf(lead);
+  if (rule.length == 0) return sequence;
+  char32_t character = lead & (0xFF >> (rule.length + 1));
+  for (size_t i = 1; i < rule.length; ++i) {
+    if (at + i >= bytes.size()) return sequence;
+    uint8_t next = byteAt(at + i);
+    uint8_t low = i == 1 ? rule.secondLow : 0x80;
+    uint8_t high = i == 1 ? rule.secondHigh : 0xBF;
+    if (next < low || next > high) return sequence;
+    character = (character << 6) | (next & 0x3F);
+    sequence.length = i + 1;
+  }
+  return {character, rule.length, true};
+}
+
 void AppendUtf8(char32_t character, std::string& text) {
   if (character < 0x80) {
     text.push_back(static_cast<char>(character));
@@ -110,7 +104,7 @@ bool IsValidUtf8(std::string_view bytes) {
   for (size_t at = 0; at < bytes.size();) {
     at += AsciiRun(bytes, at);
     if (at == bytes.size()) break;
-    Sequence sequence = ReadSequence(bytes, at);
+    Utf8Sequence sequence = ReadUtf8Sequence(bytes, at);
     if (!sequence.valid) return false;
     at += sequence.length;
   }
@@ -126,7 +120,7 @@ bool MendUtf8(std::string_view bytes, std::string& text) {
     text.append(bytes.substr(at, run));
     at += run;
     if (at == bytes.size()) break;
-    Sequence sequence = ReadSequence(bytes, at);
+    Utf8Sequence sequence = ReadUtf8Sequence(bytes, at);
     if (sequence.valid) {
       text.append(bytes.substr(at, sequence.length));
     } else {
@@ -179,7 +173,7 @@ bool AppendUtf8OfUtf16Bytes(std::string_view bytes, ByteOrder order, char32_t st
 void AppendUtf16BytesOfUtf8(std::string_view text, ByteOrder order, std::string& bytes) {
   bytes.reserve(bytes.size() + 2 * text.size());
   for (size_t at = 0; at < text.size();) {
-    Sequence sequence = ReadSequence(text, at);
+    Utf8Sequence sequence = ReadUtf8Sequence(text, at);
     at += sequence.length;
     char32_t character = sequence.character;
     if (character < 0x10000) {

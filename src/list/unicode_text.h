@@ -22,6 +22,16 @@ bool MendUtf8(std::string_view bytes, std::string& text);
 // as the platform counts it.
 size_t Utf16Length(std::string_view text);
 
+// The UTF-8 character that begins at `at` (below the size of bytes): its scalar value and its
+// length when well-formed; otherwise valid is false, the character U+FFFD, and length covers the
+// ill-formed part (the longest start of a sequence that could have been valid, or one byte).
+struct Utf8Sequence {
+  char32_t character = 0xFFFD;
+  size_t length = 1;
+  bool valid = false;
+};
+Utf8Sequence ReadUtf8Sequence(std::string_view bytes, size_t at);
+
 // Appends the character (a Unicode scalar value) as UTF-8.
 void AppendUtf8(char32_t character, std::string& text);
 

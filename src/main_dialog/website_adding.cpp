@@ -61,8 +61,7 @@ bool TryAdding(HWND dialog, const std::string& path, const NewWebsite& website, 
   ChangedListFile changed =
       BytesWithLinesAdded(now.bytes, ListLineOf(website) + "\n", encoding, SystemCodePage());
   if (changed.outcome == ListChange::kDoesNotFit && !asUtf8) return false;
-  ListWrite written = changed.outcome == ListChange::kChanged ? WriteListFileBytes(changed.bytes)
-                                                              : RefusalOfChange(changed.outcome);
+  ListWrite written = WriteChangedListFile(changed);
   if (written != ListWrite::kWritten) {
     TellNotAdded(path, written);
     return true;

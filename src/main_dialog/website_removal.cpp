@@ -98,8 +98,7 @@ void RemoveFromListFile(HWND dialog, const ChosenWebsite& chosen) {
   }
   uint32_t line = onDisk.entryLines[static_cast<size_t>(entry - 1)];
   ChangedListFile changed = BytesWithLineRemoved(now.bytes, line, SystemCodePage());
-  ListWrite written = changed.outcome == ListChange::kChanged ? WriteListFileBytes(changed.bytes)
-                                                              : RefusalOfChange(changed.outcome);
+  ListWrite written = WriteChangedListFile(changed);
   if (written != ListWrite::kWritten) {
     TellNotRemoved(chosen.path, ListWriteReason(written));
     return;
